@@ -1,0 +1,32 @@
+# fup_library(<folder> [DEPS lib...] [LIBS extern...])
+# One static library per source folder, built from every .cpp in that folder (and its
+# sub-folders). DEPS names other fup_ libraries; the dependency graph is fixed here, so
+# an include across a forbidden edge fails to compile.
+function(fup_library folder)
+  cmake_parse_arguments(ARG "" "" "DEPS;LIBS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  set(target fup_${folder})
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  foreach(dep IN LISTS ARG_DEPS)
+    target_link_libraries(${target} PUBLIC fup_${dep})
+  endforeach()
+  if(ARG_LIBS)
+    target_link_libraries(${target} PUBLIC ${ARG_LIBS})
+  endif()
+endfunction()
+
+# fup_test(<subsystem> [LIBS lib...]): one GoogleTest executable per tests/ folder.
+function(fup_test subsystem)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(target test_${subsystem})
+  add_executable(${target} ${sources})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${target} PRIVATE FUP_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  include(GoogleTest)
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,1 @@
+int fupGuiAnchor = 0;

@@ -1,0 +1,1 @@
+int fupShellAnchor = 0;
