@@ -1,1 +1,0 @@
-int fupShellAnchor = 0;

@@ -1,0 +1,56 @@
+#include "shell/MenuState.h"
+
+namespace fup {
+
+Cmd comPortCommand(int port) { return static_cast<Cmd>(static_cast<int>(Cmd::ComPort1) + port - 1); }
+
+MenuState computeMenuState(const EditorState& state, const MenuContext& context)
+{
+    MenuState menu;
+    const bool edit = state.mode == EditorMode::Edit;
+    const bool simulation = state.mode == EditorMode::Simulation;
+    const bool online = state.mode == EditorMode::Online;
+    const bool editing = edit && !state.readOnly;
+
+    menu[Cmd::ModeEdit] = {true, !edit, edit};
+    menu[Cmd::ModeSimulation] = {true, true, simulation};
+    menu[Cmd::ModeOnline] = {true, true, online};
+    menu[Cmd::ReadOnly].checked = state.readOnly;
+    menu[Cmd::ProcessVisualisationOnly].checked = state.processVisualisationOnly;
+
+    for (Cmd cmd : {Cmd::BlockMenus, Cmd::VisualisationMenu, Cmd::CompileMenu, Cmd::MakeCode, Cmd::CheckProgram,
+                    Cmd::DeletePage, Cmd::LoadFrame, Cmd::Cut, Cmd::Paste, Cmd::MakeMacro, Cmd::Undo, Cmd::Redo})
+        menu[cmd].enabled = editing;
+    menu[Cmd::ClearSheets].enabled = editing && !context.motherOnScreen;
+    // A program opened by the surrounding tool stays the one being edited.
+    menu[Cmd::LoadProgram].enabled = editing && !context.motherOnScreen && !state.ideDriven;
+    menu[Cmd::LoadMacro].enabled = editing && !context.automatInsideOnScreen;
+    menu[Cmd::LoadAutomat].enabled = editing && !context.automatInsideOnScreen;
+    menu[Cmd::SaveFrame].enabled = context.frameSelected;
+
+    for (Cmd cmd : {Cmd::Save, Cmd::SaveAs, Cmd::Exit, Cmd::ExitTop})
+        menu[cmd].enabled = !state.readOnly;
+
+    const bool running = context.simulationRunning;
+    menu[Cmd::StartSimulation] = {simulation, !running};
+    menu[Cmd::SimulationStep] = {simulation, !running};
+    menu[Cmd::StopSimulation] = {simulation, running};
+    menu[Cmd::ResetSimulation] = {simulation, running || context.simulationResetEnabled};
+
+    const bool connected = context.onlineConnected;
+    menu[Cmd::Connect] = {online, !connected};
+    menu[Cmd::Disconnect] = {online, connected};
+    menu[Cmd::StartSps] = {online, connected};
+    menu[Cmd::StopSps] = {online, connected};
+    menu[Cmd::DisplayTimeBase] = {online || simulation, true};
+    const bool serialTarget = state.target >= 0 && state.target <= 8;
+    menu[Cmd::ComPortMenu] = {online && serialTarget, true};
+    for (int port = 1; port <= 8; ++port)
+        menu[comPortCommand(port)] = {online && serialTarget, state.comPort != "COM" + std::to_string(port)};
+
+    for (Cmd cmd : {Cmd::PrinterSetup, Cmd::Print, Cmd::PrintAll, Cmd::PrintSelection})
+        menu[cmd].enabled = context.printerAvailable;
+    return menu;
+}
+
+}  // namespace fup

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "shell/EditorState.h"
+
+#include <array>
+#include <string>
+
+namespace fup {
+
+// Every main-menu command whose visibility, enabling or check mark depends on the
+// editor's state. The window shows only the commands it offers; the rules hold for all.
+enum class Cmd {
+    ModeEdit, ModeSimulation, ModeOnline, ReadOnly, ProcessVisualisationOnly,
+    // editing commands: Edit mode and not read-only
+    BlockMenus, VisualisationMenu, CompileMenu, MakeCode, CheckProgram, DeletePage, LoadFrame, Cut, Paste,
+    MakeMacro, Undo, Redo,
+    Copy, SaveFrame,
+    // editing commands with conditions on the inside on screen
+    ClearSheets, LoadProgram, LoadMacro, LoadAutomat,
+    // saving: not read-only
+    Save, SaveAs, Exit, ExitTop,
+    // simulation items
+    StartSimulation, StopSimulation, SimulationStep, ResetSimulation,
+    // online items
+    Connect, Disconnect, StartSps, StopSps, ComPortMenu,
+    ComPort1, ComPort2, ComPort3, ComPort4, ComPort5, ComPort6, ComPort7, ComPort8,
+    DisplayTimeBase,
+    // printing
+    PrinterSetup, Print, PrintAll, PrintSelection,
+    Count
+};
+
+struct ItemState {
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;
+    bool operator==(const ItemState&) const = default;
+};
+
+// What the rules look at besides the editor state.
+struct MenuContext {
+    bool motherOnScreen = false;         // the inside of a macro, automat or sub-process is shown
+    bool automatInsideOnScreen = false;
+    bool simulationRunning = false;
+    bool simulationResetEnabled = false; // off on entry, on once the simulation has run
+    bool onlineConnected = false;
+    bool printerAvailable = true;
+    bool frameSelected = false;          // a select frame holds objects ("Rahmen Sichern")
+};
+
+class MenuState {
+public:
+    ItemState& operator[](Cmd cmd) { return items_[static_cast<std::size_t>(cmd)]; }
+    const ItemState& operator[](Cmd cmd) const { return items_[static_cast<std::size_t>(cmd)]; }
+    bool operator==(const MenuState&) const = default;
+
+private:
+    std::array<ItemState, static_cast<std::size_t>(Cmd::Count)> items_{};
+};
+
+MenuState computeMenuState(const EditorState& state, const MenuContext& context);
+
+// "COM1".."COM8" -> Cmd::ComPort1..8.
+Cmd comPortCommand(int port);
+
+}  // namespace fup
