@@ -1,4 +1,5 @@
 #include "model/Catalogue.h"
+#include "model/CatalogueRows.h"
 
 #include <gtest/gtest.h>
 
@@ -383,4 +384,23 @@ TEST(Catalogue, FlagsFromTheTables)
     EXPECT_TRUE(flash[0].show);
     for (const auto& p : typeParameters(81, 2, 2))
         EXPECT_EQ(p.show, p.name == "nam") << p.name;
+}
+
+// Every wording in the prompt table belongs to a parameter of each type it lists: a row
+// that nothing uses means a parameter is missing from a type row.
+TEST(Catalogue, EveryPromptRowIsUsed)
+{
+    for (const auto& row : catalogue::parameterPrompts()) {
+        std::string types = row.types;
+        for (size_t pos = 0; pos < types.size();) {
+            const auto comma = types.find(',', pos);
+            const int type = std::stoi(types.substr(pos, comma - pos));
+            pos = comma == std::string::npos ? types.size() : comma + 1;
+            const auto params = typeParameters(type, 2, 2);
+            const bool used = std::any_of(params.begin(), params.end(), [&](const Para_descriptor& p) {
+                return p.name == row.key && p.kind == row.kind && p.prompt == row.prompt && p.hint == row.hint;
+            });
+            EXPECT_TRUE(used) << row.key << " in " << type;
+        }
+    }
 }
