@@ -1,0 +1,133 @@
+#pragma once
+
+#include "model/Document.h"
+#include "model/Kanten.h"
+#include "model/Kisten.h"
+#include "model/Types.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Where things are drawn on the sheet, in pixels of the view, and what lies under a pixel.
+// The painter iterates the records built here and draws them; it decides nothing itself.
+namespace fup {
+
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
+struct GridPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const GridPoint&, const GridPoint&) = default;
+};
+
+// Right and bottom are exclusive.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int right() const { return left + width; }
+    int bottom() const { return top + height; }
+    bool contains(PixelPoint p) const { return left <= p.x && p.x < right() && top <= p.y && p.y < bottom(); }
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// Grid pitch and scroll offset of the view.
+struct ViewGeometry {
+    int zoom = InitialZoom;  // pixels per grid unit
+    int scrollX = 0;         // pixels
+    int scrollY = 0;
+
+    static ViewGeometry of(const Document& document);
+    int rowPitch() const { return 2 * zoom; }
+};
+
+// Nearest grid point: (pixel + scroll + zoom / 2) div zoom, never below 0.
+int pixelToGrid(int pixel, int scroll, int zoom);
+int gridToPixel(int grid, int scroll, int zoom);
+GridPoint toGrid(PixelPoint pixel, const ViewGeometry& view);
+PixelPoint toPixel(GridPoint grid, const ViewGeometry& view);
+
+// What the painter's font measures; the defaults stand in where no font exists (tests,
+// the command-line compiler).
+struct TextMetrics {
+    int height = 13;
+    int averageCharWidth = 7;
+    std::function<int(std::string_view)> width;  // pixels of a text; empty: average width
+
+    int widthOf(std::string_view text) const;
+};
+
+// Distance between parameter lines below a block: 7/6 of the font height, minus 1 pixel.
+int parameterLinePitch(int fontHeight);
+
+PixelRect blockRect(const TKiste& block, const ViewGeometry& view);
+// A pin sits on its block's left edge when its edge offset is 0 (inputs unless flipped).
+bool pinOnLeftEdge(const TKante& pin);
+// Pins that are drawn and can be wired: not hidden, in a row of 1 or more.
+bool pinShown(const TKante& pin);
+// The point on the block edge where the pin's wire ends.
+PixelPoint pinAnchor(const TKante& pin, const ViewGeometry& view);
+// The pin's handle (a square, or the circle of an inverted input), centred on its anchor.
+PixelRect pinMarkRect(const TKante& pin, const ViewGeometry& view);
+// The name drawn inside the block beside the pin: one-character names get a trailing
+// blank, "i" and "t" a blank on both sides; an inverted input shows "/" + name.
+std::string pinLabelText(const TKante& pin);
+// Parameter texts written below the block in the given mode, top line first.
+std::vector<std::string> parameterLines(const TKiste& block, ParamDisplay mode);
+// The colour the block is filled with; colour::InactiveCaption is the painter's to resolve.
+Rgb blockFill(const TKiste& block);
+// Colour of a wire element in Edit mode: from the value type of its net's source, or of
+// its own value type while it has no source.
+Rgb elementColour(const TKante& element);
+
+struct TextItem {
+    std::string text;
+    PixelRect box;  // where the text goes; its top left is the text's top left
+    Rgb colour = colour::Black;
+};
+
+struct PinPaint {
+    const TKante* pin = nullptr;
+    PixelPoint anchor;
+    PixelRect mark;
+    bool leftEdge = true;
+    bool inverted = false;  // drawn as a circle
+    Rgb colour = 0;
+    TextItem label;
+};
+
+struct BlockPaint {
+    const TKiste* block = nullptr;
+    PixelRect body;
+    Rgb fill = colour::Normal;
+    TextItem label;       // type label, top left
+    TextItem number;      // block number, bottom left
+    std::vector<PinPaint> pins;
+    std::vector<TextItem> parameters;
+};
+
+// One block, laid out.
+BlockPaint layoutBlock(const TKiste& block, const ViewGeometry& view, const TextMetrics& metrics,
+                       ParamDisplay mode);
+// Every block of the current sheet in painting order (later ones lie on top).
+std::vector<BlockPaint> layoutSheet(const Document& document, const TextMetrics& metrics);
+
+struct SheetHit {
+    enum class Kind { None, Block, Pin, PinLabel };
+    Kind kind = Kind::None;
+    TKiste* block = nullptr;
+    TKante* pin = nullptr;  // Pin, PinLabel
+};
+
+// What lies under a pixel of the current sheet: the topmost block's pin handle, pin name
+// or body, in that order of preference. Hidden pins are never hit.
+SheetHit hitTest(const Document& document, PixelPoint pixel, const TextMetrics& metrics);
+
+}  // namespace fup
