@@ -10,7 +10,7 @@ namespace fup {
 // Every main-menu command whose visibility, enabling or check mark depends on the
 // editor's state. The window shows only the commands it offers; the rules hold for all.
 enum class Cmd {
-    ModeEdit, ModeSimulation, ModeOnline, ReadOnly, ProcessVisualisationOnly,
+    Quit, ModeEdit, ModeSimulation, ModeOnline, ReadOnly, ProcessVisualisationOnly,
     // editing commands: Edit mode and not read-only
     BlockMenus, VisualisationMenu, CompileMenu, MakeCode, CheckProgram, DeletePage, LoadFrame, Cut, Paste,
     MakeMacro, Undo, Redo,

@@ -1,1 +1,0 @@
-int fupGuiAnchor = 0;

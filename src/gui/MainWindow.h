@@ -1,0 +1,68 @@
+#pragma once
+
+#include "gui/QtPlatform.h"
+#include "shell/Haupt.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+
+class QAction;
+class QDockWidget;
+class QMenu;
+
+namespace fup::gui {
+
+class ErrorListWidget;
+class MessageWindow;
+class SheetView;
+
+class MainWindow final : public QMainWindow, public MainView {
+    Q_OBJECT
+public:
+    // dialogs: what asks the user; tests pass their own.
+    explicit MainWindow(std::unique_ptr<platform::Dialogs> dialogs = nullptr);
+    ~MainWindow() override;
+
+    Haupt& haupt() { return *haupt_; }
+    MessageWindow& messageWindow() { return *messageWindow_; }
+    SheetView& sheetView() { return *sheetView_; }
+    QAction* action(Cmd cmd) const;
+    // The action of a block menu entry, by type (the first entry when a type has two).
+    QAction* blockAction(int type) const;
+
+    // MainView
+    void showMainWindow() override;
+    void raiseMessageWindow() override;
+    void appendMessage(const std::string& line) override;
+    void messageBox(const std::string& text) override;
+    void showErrorList() override;
+    void applyMenuState(const MenuState& menu) override;
+    void setCaption(const std::string& caption) override;
+    void showWindow(WindowShow how) override;
+    void closeWindow() override;
+    void redisplay() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* addCommand(QMenu* menu, const char* caption, Cmd cmd, void (Haupt::*handler)());
+    void buildMenus();
+    void buildBlockMenus();
+
+    std::unique_ptr<platform::Dialogs> dialogs_;
+    QtTimerService timers_;
+    MessageWindow* messageWindow_;
+    SheetView* sheetView_;
+    ErrorListWidget* errorListWidget_ = nullptr;
+    QDockWidget* errorDock_ = nullptr;
+    std::unique_ptr<Haupt> haupt_;
+    std::map<Cmd, QAction*> actions_;
+    std::map<int, QAction*> blockActions_;
+    QMenu* blockMenu_ = nullptr;
+    QMenu* visualisationMenu_ = nullptr;
+};
+
+}  // namespace fup::gui

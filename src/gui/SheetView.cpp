@@ -1,0 +1,180 @@
+#include "gui/SheetView.h"
+
+#include "gui/QtPlatform.h"
+#include "model/Translate.h"
+#include "shell/Haupt.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QScrollBar>
+#include <QToolTip>
+
+namespace fup::gui {
+
+namespace {
+
+// Work sheets ("Arbeits-Blatt") into which a page is divided, in grid units.
+constexpr int WorkSheetWidth = 113;
+constexpr int WorkSheetHeight = 76;
+
+QRect toQRect(const PixelRect& rect) { return {rect.left, rect.top, rect.width, rect.height}; }
+
+QFont sheetFont(int zoom)
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(std::clamp(zoom + 1, 6, 30));
+    return font;
+}
+
+}  // namespace
+
+QColor toQColor(Rgb rgb)
+{
+    if (rgb == colour::InactiveCaption)
+        return QApplication::palette().color(QPalette::Inactive, QPalette::Highlight);
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+SheetView::SheetView(Haupt& haupt, QWidget* parent) : QAbstractScrollArea(parent), haupt_(haupt)
+{
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    viewport()->setMouseTracking(true);
+    updateScrollBars();
+}
+
+TextMetrics SheetView::metrics() const
+{
+    const QFontMetrics fm(sheetFont(haupt_.document().zoom()));
+    TextMetrics metrics;
+    metrics.height = fm.height();
+    metrics.averageCharWidth = fm.averageCharWidth();
+    metrics.width = [fm](std::string_view text) {
+        return fm.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    };
+    return metrics;
+}
+
+void SheetView::updateScrollBars()
+{
+    const Document& document = haupt_.document();
+    const int zoom = document.zoom();
+    syncing_ = true;
+    // The sheet with a small margin; steps of one pin row.
+    const int width = zoom * SheetWidth + 10;
+    const int height = zoom * SheetHeight + 10;
+    horizontalScrollBar()->setRange(0, std::max(0, width - viewport()->width()));
+    verticalScrollBar()->setRange(0, std::max(0, height - viewport()->height()));
+    horizontalScrollBar()->setSingleStep(2 * zoom);
+    verticalScrollBar()->setSingleStep(2 * zoom);
+    horizontalScrollBar()->setPageStep(viewport()->width());
+    verticalScrollBar()->setPageStep(viewport()->height());
+    horizontalScrollBar()->setValue(document.scrollX());
+    verticalScrollBar()->setValue(document.scrollY());
+    syncing_ = false;
+    // The bars may have clamped the position the document asked for.
+    haupt_.document().setScroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+void SheetView::refresh()
+{
+    updateScrollBars();
+    viewport()->update();
+}
+
+void SheetView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    haupt_.document().setClientSize(viewport()->width(), viewport()->height());
+    updateScrollBars();
+}
+
+void SheetView::scrollContentsBy(int, int)
+{
+    if (syncing_)
+        return;
+    haupt_.document().setScroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    viewport()->update();
+}
+
+void SheetView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    paintSheet(painter, event->rect());
+}
+
+void SheetView::paintSheet(QPainter& painter, const QRect& exposed) const
+{
+    const Document& document = haupt_.document();
+    const ViewGeometry view = ViewGeometry::of(document);
+    const int zoom = view.zoom;
+
+    // Outside the sheet, and the lines between work sheets.
+    const QRect sheet(-view.scrollX, -view.scrollY, zoom * SheetWidth, zoom * SheetHeight);
+    painter.fillRect(exposed, palette().color(QPalette::Window));
+    painter.fillRect(sheet.intersected(exposed), Qt::white);
+    painter.setPen(QPen(QColor(0xC8, 0xC8, 0xE6), 1, Qt::DashLine));
+    for (int column = 1; column < SheetWidth / WorkSheetWidth; ++column) {
+        const int x = sheet.left() + column * WorkSheetWidth * zoom;
+        painter.drawLine(x, sheet.top(), x, sheet.bottom());
+    }
+    for (int row = 1; row < SheetHeight / WorkSheetHeight; ++row) {
+        const int y = sheet.top() + row * WorkSheetHeight * zoom;
+        painter.drawLine(sheet.left(), y, sheet.right(), y);
+    }
+
+    painter.setFont(sheetFont(zoom));
+    const auto drawText = [&painter](const TextItem& item) {
+        if (item.text.empty())
+            return;
+        painter.setPen(toQColor(item.colour));
+        painter.drawText(toQRect(item.box), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, qs(item.text));
+    };
+
+    for (const BlockPaint& block : layoutSheet(document, metrics())) {
+        const QRect body = toQRect(block.body);
+        QRect bounds = body.adjusted(-zoom, 0, zoom, 0);
+        for (const TextItem& line : block.parameters)
+            bounds = bounds.united(toQRect(line.box));
+        if (!bounds.intersects(exposed))
+            continue;
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(toQColor(block.fill));
+        painter.drawRect(body.adjusted(0, 0, -1, -1));
+        drawText(block.label);
+        drawText(block.number);
+        for (const PinPaint& pin : block.pins) {
+            painter.setPen(QPen(toQColor(pin.colour), 1));
+            const QRect mark = toQRect(pin.mark);
+            if (pin.inverted) {
+                painter.setBrush(Qt::white);
+                painter.drawEllipse(mark);
+            } else {
+                painter.setBrush(toQColor(pin.colour));
+                painter.drawRect(mark.adjusted(0, 0, -1, -1));
+            }
+            drawText(pin.label);
+        }
+        for (const TextItem& line : block.parameters)
+            drawText(line);
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+bool SheetView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const SheetHit hit = hitTest(haupt_.document(), {help->pos().x(), help->pos().y()}, metrics());
+        if (hit.block)
+            QToolTip::showText(help->globalPos(), qs(tx(hit.block->hint)), viewport());
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+}  // namespace fup::gui

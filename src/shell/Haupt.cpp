@@ -1,0 +1,258 @@
+#include "shell/Haupt.h"
+
+#include "model/Catalogue.h"
+#include "model/Translate.h"
+
+#include <exception>
+
+namespace fup {
+
+namespace {
+constexpr int CloseTimerMs = 10;
+constexpr const char* ProgramExtension = "KR2";
+}  // namespace
+
+Haupt::Haupt(MainView& view, platform::Dialogs& dialogs, platform::TimerService& timers)
+    : view_(view),
+      dialogs_(dialogs),
+      reporter_(state_, errorList_, *this),
+      document_(&reporter_),
+      deferredBox_(
+          timers, [this] { document_.resetColours(); }, [this](const std::string& text) { view_.messageBox(text); }),
+      closeTimer_(timers.createTimer())
+{
+    closeTimer_->setSingleShot(true);
+    closeTimer_->setInterval(CloseTimerMs);
+    closeTimer_->setCallback([this] { view_.closeWindow(); });
+}
+
+void Haupt::highlightBlock(const TKiste& block, Rgb colour)
+{
+    // The reporter only holds the block to point at it; the document owns it.
+    auto& target = const_cast<TKiste&>(block);
+    document_.showBlock(target);
+    target.colour = colour;
+    for (TKiste* mother = document_.ownerOfInside(target.sheet); mother;
+         mother = document_.ownerOfInside(mother->sheet))
+        mother->colour = colour;
+    view_.redisplay();
+}
+
+int Haupt::blockNumber(const TKiste& block) const { return block.number; }
+
+EditContext Haupt::editContext() const
+{
+    EditContext context;
+    context.mode = static_cast<EditContext::Mode>(state_.mode);
+    context.readOnly = state_.readOnly;
+    context.onlineConnected = context_.onlineConnected;
+    return context;
+}
+
+MenuState Haupt::menuState() const
+{
+    MenuContext context = context_;
+    const TKiste* mother = document_.mother();
+    context.motherOnScreen = mother != nullptr;
+    context.automatInsideOnScreen = mother && mother->type == 188;
+    return computeMenuState(state_, context);
+}
+
+void Haupt::refreshMenus() { view_.applyMenuState(menuState()); }
+
+void Haupt::startUp(const std::vector<std::string>& arguments, const std::filesystem::path& executableDirectory,
+                    bool printerAvailable)
+{
+    state_.executableDirectory = withTrailingSeparator(executableDirectory);
+    view_.setCaption("KORM: ");
+    context_.frameSelected = false;
+    context_.printerAvailable = printerAvailable;
+    if (!printerAvailable)
+        reporter_.log(tx("Kein Drucker verfuegbar !"));
+
+    const StartupRequest request = readCommandLine(arguments, state_, reporter_, [](const std::filesystem::path& p) {
+        std::error_code error;
+        return std::filesystem::is_directory(p, error);
+    });
+    const std::filesystem::path dataDirectoryArgument = state_.dataDirectory;
+
+    switchMode(EditorMode::Edit);
+
+    // A missing program file is no error: the editor starts with an empty document.
+    document_.clear();
+    const std::filesystem::path programFile =
+        state_.programDirectory / (state_.processName + "." + ProgramExtension);
+    std::error_code error;
+    if (loadProgram && !state_.programDirectory.empty() && std::filesystem::exists(programFile, error) &&
+        !loadProgram(programFile)) {
+        document_.clear();
+        state_.processName = "leer_dummy";
+    }
+
+    if (request.cycleTimeOverrideMs != 0)
+        state_.setCycleTime(request.cycleTimeOverrideMs);
+    if (request.dataDirectoryOverride)
+        state_.dataDirectory = dataDirectoryArgument;
+
+    if (state_.batchMode) {
+        errorList_.clear();
+        const bool compiled = batchCompile && batchCompile();
+        if (!compiled || state_.warningFlag) {
+            state_.batchMode = false;
+            view_.showWindow(WindowShow::Maximised);
+        } else {
+            if (saveProgram)
+                saveProgram();
+            closeTimer_->start();
+        }
+    } else {
+        view_.showWindow(WindowShow::Maximised);
+    }
+
+    if (request.showBlockArgument) {
+        const auto number = parseInteger(*request.showBlockArgument);
+        if (!number || *number < 0 || !showBlockNumber(static_cast<int>(*number)))
+            reporter_.box(tx("Ungueltige Baustein-Nr.") + ": " + *request.showBlockArgument);
+    }
+
+    state_.readOnly = true;
+    applyReadOnly();
+}
+
+bool Haupt::showBlockNumber(int number)
+{
+    TKiste* block = document_.findBlock(number);
+    if (!block)
+        return false;
+    if (document_.showBlock(*block))
+        block->colour = colour::Red;
+    view_.redisplay();
+    return true;
+}
+
+void Haupt::switchMode(EditorMode mode)
+{
+    state_.mode = mode;
+    if (mode == EditorMode::Simulation) {
+        context_.simulationRunning = false;
+        context_.simulationResetEnabled = false;
+    }
+    refreshMenus();
+}
+
+void Haupt::applyReadOnly() { switchMode(state_.mode); }
+
+bool Haupt::closeOnlineSafely()
+{
+    if (closeOnline)
+        closeOnline();
+    return true;
+}
+
+void Haupt::EditClick()
+{
+    const EditorMode previous = state_.mode;
+    closeOnlineSafely();
+    if (previous == EditorMode::Online && !state_.readOnly && saveProgram)
+        saveProgram();
+    switchMode(EditorMode::Edit);
+    document_.renumber();
+    document_.resetColours();
+    view_.redisplay();
+}
+
+void Haupt::SimulateClick()
+{
+    const EditorMode previous = state_.mode;
+    closeOnlineSafely();
+    if (previous == EditorMode::Online && saveProgram)
+        saveProgram();
+    if (!compileCheck || !compileCheck()) {
+        reporter_.box(tx("Nicht Fehlerfrei: Simulation nicht moeglich"));
+        return;
+    }
+    switchMode(EditorMode::Simulation);
+    view_.redisplay();
+}
+
+void Haupt::OnlineClick()
+{
+    if (!compileCheck || !compileCheck()) {
+        reporter_.box(tx("Nicht Fehlerfrei: Online nicht moeglich"));
+        return;
+    }
+    context_.onlineConnected = false;
+    switchMode(EditorMode::Online);
+    view_.redisplay();
+}
+
+void Haupt::NURLESEN1Click()
+{
+    state_.readOnly = !state_.readOnly;
+    applyReadOnly();
+}
+
+void Haupt::NurProzessvisualisierung1Click()
+{
+    state_.processVisualisationOnly = !state_.processVisualisationOnly;
+    refreshMenus();
+    view_.redisplay();
+}
+
+void Haupt::Quitt1Click()
+{
+    closeOnlineSafely();
+    view_.closeWindow();
+}
+
+void Haupt::Exit1Click()
+{
+    // A failure on the way out keeps the window open, so nothing unsaved is lost.
+    try {
+        closeOnlineSafely();
+        if (!saveProgram || !saveProgram()) {
+            reporter_.log(tx("Programm nicht gesichert"));
+            return;
+        }
+        view_.closeWindow();
+    } catch (const std::exception&) {
+    }
+}
+
+void Haupt::FormClose()
+{
+    try {
+        closeOnlineSafely();
+    } catch (const std::exception&) {
+        reporter_.box("tryClose Except");
+    }
+}
+
+TKiste* Haupt::createBlockFromMenu(int type)
+{
+    if (!editContext().editable())
+        return nullptr;
+    if (const auto refusal = document_.creationRefusal(type)) {
+        reporter_.box(tx(*refusal));
+        return nullptr;
+    }
+    const VariablePins counts = variablePins(type);
+    const std::string caption = typeLabel(type);
+    int n = 2;
+    int m = 2;
+    if (counts.askInputs)
+        n = creationInputCount(type, dialogs_.inputQuery(caption, tx("Anzahl Eingaenge ?"), "2"));
+    if (counts.askOutputs)
+        m = creationOutputCount(type, dialogs_.inputQuery(caption, tx("Anzahl Ausgaenge ?"), "2"));
+    TKiste* block = document_.createBlockFromMenu(type, n, m);
+    view_.redisplay();
+    return block;
+}
+
+void Haupt::setParameterDisplay(ParamDisplay mode)
+{
+    document_.setParamDisplay(mode);
+    view_.redisplay();
+}
+
+}  // namespace fup

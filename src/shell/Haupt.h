@@ -1,0 +1,123 @@
+#pragma once
+
+#include "model/Document.h"
+#include "platform/Dialogs.h"
+#include "platform/Timers.h"
+#include "shell/CommandLine.h"
+#include "shell/DeferredMessageBox.h"
+#include "shell/EditorState.h"
+#include "shell/ErrorList.h"
+#include "shell/MenuState.h"
+#include "shell/MessageReporter.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fup {
+
+enum class WindowShow { Normal, Maximised, Minimised };
+
+// What the editor asks of its main window.
+class MainView {
+public:
+    virtual ~MainView() = default;
+    virtual void showMainWindow() = 0;
+    virtual void raiseMessageWindow() = 0;
+    virtual void appendMessage(const std::string& line) = 0;
+    virtual void messageBox(const std::string& text) = 0;
+    virtual void showErrorList() = 0;
+    virtual void applyMenuState(const MenuState& menu) = 0;
+    virtual void setCaption(const std::string& caption) = 0;
+    virtual void showWindow(WindowShow how) = 0;
+    virtual void closeWindow() = 0;
+    // Repaints the current sheet (scroll position and sheet may have changed).
+    virtual void redisplay() = 0;
+};
+
+// The editor's run: start-up, the document state, the three modes with the read-only
+// flag, the message reporter and the end of the run. The main window forwards its menu
+// commands here and shows what this object decides.
+class Haupt : private ReporterView {
+public:
+    Haupt(MainView& view, platform::Dialogs& dialogs, platform::TimerService& timers);
+
+    EditorState& state() { return state_; }
+    const EditorState& state() const { return state_; }
+    Document& document() { return document_; }
+    const Document& document() const { return document_; }
+    MessageReporter& reporter() { return reporter_; }
+    TErrListBox& errorList() { return errorList_; }
+    DeferredMessageBox& deferredBox() { return deferredBox_; }
+    int exitCode() const { return reporter_.exitCode(); }
+
+    // The whole start-up after the window exists: arguments, directories, Edit mode,
+    // loading, batch compile or interactive start, the block to show, read-only.
+    void startUp(const std::vector<std::string>& arguments, const std::filesystem::path& executableDirectory,
+                 bool printerAvailable);
+
+    // Menu "Betriebsart".
+    void EditClick();
+    void SimulateClick();
+    void OnlineClick();
+    void NURLESEN1Click();
+    void NurProzessvisualisierung1Click();
+    // End of the run.
+    void Quitt1Click();
+    void Exit1Click();
+    bool FormCloseQuery() const { return true; }
+    void FormClose();
+
+    // A block menu entry: asks for the pin counts where the type has them, then creates
+    // the block on the current sheet if the context allows it.
+    TKiste* createBlockFromMenu(int type);
+    void setParameterDisplay(ParamDisplay mode);
+    // Shows a block by its number and colours it red; false when there is no such block.
+    bool showBlockNumber(int number);
+
+    MenuState menuState() const;
+    MenuContext& menuContext() { return context_; }
+    EditContext editContext() const;
+    void refreshMenus();
+
+    // The checks that must pass before Simulation or Online can be entered. Until a
+    // compiler is attached nothing can be checked, so the program never counts as
+    // error-free.
+    std::function<bool()> compileCheck;
+    // Loads the program file into the document; false when it could not be read.
+    std::function<bool(const std::filesystem::path&)> loadProgram;
+    // Saves the program file; false when nothing could be written.
+    std::function<bool()> saveProgram;
+    // Runs the batch compile; false when it failed.
+    std::function<bool()> batchCompile;
+    // Closes the online client of the current target.
+    std::function<void()> closeOnline;
+
+private:
+    // ReporterView: window parts go to the main window, blocks are shown here.
+    void showMainWindow() override { view_.showMainWindow(); }
+    void highlightBlock(const TKiste& block, Rgb colour) override;
+    int blockNumber(const TKiste& block) const override;
+    void raiseMessageWindow() override { view_.raiseMessageWindow(); }
+    void appendMessage(const std::string& line) override { view_.appendMessage(line); }
+    void messageBox(const std::string& text) override { view_.messageBox(text); }
+    void showErrorList() override { view_.showErrorList(); }
+
+    void switchMode(EditorMode mode);
+    void applyReadOnly();
+    bool closeOnlineSafely();
+
+    MainView& view_;
+    platform::Dialogs& dialogs_;
+    EditorState state_;
+    TErrListBox errorList_;
+    MessageReporter reporter_;
+    Document document_;
+    DeferredMessageBox deferredBox_;
+    MenuContext context_;
+    std::unique_ptr<platform::Timer> closeTimer_;
+};
+
+}  // namespace fup
