@@ -52,7 +52,7 @@ void BM_RemoveFromMiddleAndRenumber(benchmark::State& state)
     fill(doc, BlockLimit, 4);
     for (auto _ : state) {
         TKiste* middle = doc.blocks()[doc.blocks().size() / 2];
-        doc.removeBlock(*middle);  // renumbers the rest
+        doc.removeBlock(*middle); // renumbers the rest
         state.PauseTiming();
         fill(doc, 1, 4);
         state.ResumeTiming();
@@ -64,7 +64,8 @@ void BM_RenumberAll(benchmark::State& state)
 {
     Document doc;
     fill(doc, BlockLimit, 4);
-    for (auto _ : state) doc.renumber();
+    for (auto _ : state)
+        doc.renumber();
     state.SetItemsProcessed(state.iterations() * BlockLimit);
 }
 BENCHMARK(BM_RenumberAll)->Unit(benchmark::kMicrosecond);
@@ -76,8 +77,10 @@ void BM_InsideFirstOrder(benchmark::State& state)
         TKiste* macro = doc.createBlock(187, 0, 0, 1, i * 10, 0, false);
         macro->childPage = doc.allocateInstanceNumber();
     }
-    for (int i = 0; i < BlockLimit - 50; ++i) doc.createBlock(14, 0, 0, 200 + i % 50, 0, 0, false);
-    for (auto _ : state) doc.restoreInsideFirstOrder();
+    for (int i = 0; i < BlockLimit - 50; ++i)
+        doc.createBlock(14, 0, 0, 200 + i % 50, 0, 0, false);
+    for (auto _ : state)
+        doc.restoreInsideFirstOrder();
 }
 BENCHMARK(BM_InsideFirstOrder)->Unit(benchmark::kMicrosecond);
 
@@ -88,7 +91,8 @@ struct SheetOf200 {
     {
         // 200 blocks on the current sheet among 1500 in all.
         fill(doc, 200, 1);
-        for (int i = 0; i < BlockLimit - 200; ++i) doc.createBlock(13, 4, 1, 2 + i % 3, 0, 0, false);
+        for (int i = 0; i < BlockLimit - 200; ++i)
+            doc.createBlock(13, 4, 1, 2 + i % 3, 0, 0, false);
         doc.renumber();
     }
 };
@@ -96,7 +100,8 @@ struct SheetOf200 {
 void BM_LayoutSheet(benchmark::State& state)
 {
     SheetOf200 sheet;
-    for (auto _ : state) benchmark::DoNotOptimize(fup::layoutSheet(sheet.doc, sheet.metrics));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fup::layoutSheet(sheet.doc, sheet.metrics));
 }
 BENCHMARK(BM_LayoutSheet)->Unit(benchmark::kMicrosecond);
 
@@ -111,4 +116,4 @@ void BM_HitTest(benchmark::State& state)
 }
 BENCHMARK(BM_HitTest);
 
-}  // namespace
+} // namespace

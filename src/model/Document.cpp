@@ -14,7 +14,7 @@ namespace {
 // Stands in until the editor hands over its reporter, so that no operation has to ask
 // whether one exists.
 class SilentReporter final : public Reporter {
-public:
+  public:
     void error(const TKiste*, const std::string&, bool& ok) override { ok = false; }
     void warning(const TKiste*, const std::string&) override {}
     void errorRaw(const TKiste*, const std::string&, bool& ok) override { ok = false; }
@@ -25,14 +25,15 @@ public:
 
 SilentReporter silentReporter;
 
-}  // namespace
+} // namespace
 
 std::string cleanEnteredText(const std::string& text)
 {
     std::string cleaned = text;
     std::replace(cleaned.begin(), cleaned.end(), '"', ' ');
     const auto first = cleaned.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
+    if (first == std::string::npos)
+        return {};
     const auto last = cleaned.find_last_not_of(" \t\r\n");
     return cleaned.substr(first, last - first + 1);
 }
@@ -44,15 +45,22 @@ Document::Document(Reporter* reporter) : reporter_(reporter)
 
 Document::~Document() = default;
 
-void Document::setReporter(Reporter* reporter) { reporter_ = reporter; }
+void Document::setReporter(Reporter* reporter)
+{
+    reporter_ = reporter;
+}
 
-Reporter& Document::reporter() const { return reporter_ ? *reporter_ : silentReporter; }
+Reporter& Document::reporter() const
+{
+    return reporter_ ? *reporter_ : silentReporter;
+}
 
 // --- sheets and view --------------------------------------------------------------------
 
 const Sheet& Document::sheet(int number) const
 {
-    if (number < 1 || number > sheetCount()) throw std::out_of_range("sheet number");
+    if (number < 1 || number > sheetCount())
+        throw std::out_of_range("sheet number");
     return sheets_[static_cast<std::size_t>(number - 1)];
 }
 
@@ -63,14 +71,21 @@ Sheet& Document::sheet(int number)
 
 bool Document::appendSheet(const std::string& name)
 {
-    if (sheetCount() >= MaxSheets) return false;
+    if (sheetCount() >= MaxSheets)
+        return false;
     sheets_.push_back(Sheet{cleanEnteredText(name), 0, 0});
     return true;
 }
 
-void Document::renameSheet(int number, const std::string& name) { sheet(number).name = cleanEnteredText(name); }
+void Document::renameSheet(int number, const std::string& name)
+{
+    sheet(number).name = cleanEnteredText(name);
+}
 
-void Document::setZoom(int pixelsPerGridUnit) { zoom_ = std::clamp(pixelsPerGridUnit, 2, 28); }
+void Document::setZoom(int pixelsPerGridUnit)
+{
+    zoom_ = std::clamp(pixelsPerGridUnit, 2, 28);
+}
 
 void Document::setScroll(int x, int y)
 {
@@ -84,15 +99,23 @@ void Document::setClientSize(int width, int height)
     clientHeight_ = std::max(0, height);
 }
 
-int Document::visibleLeft() const { return std::max(0, (scrollX_ + zoom_ / 2) / zoom_); }
+int Document::visibleLeft() const
+{
+    return std::max(0, (scrollX_ + zoom_ / 2) / zoom_);
+}
 
-int Document::visibleTop() const { return std::max(0, (scrollY_ + zoom_ / 2) / zoom_); }
+int Document::visibleTop() const
+{
+    return std::max(0, (scrollY_ + zoom_ / 2) / zoom_);
+}
 
 TKiste* Document::ownerOfInside(int instance) const
 {
-    if (instance < FirstInstanceNumber) return nullptr;
+    if (instance < FirstInstanceNumber)
+        return nullptr;
     for (TKiste* b : blocks_)
-        if (isMacroOrAutomat(b->type) && b->childPage == instance) return b;
+        if (isMacroOrAutomat(b->type) && b->childPage == instance)
+            return b;
     return nullptr;
 }
 
@@ -103,7 +126,8 @@ int Document::nestingDepthOf(int sheetNumber) const
     const int bound = static_cast<int>(blocks_.size());
     while (sheetNumber >= FirstInstanceNumber && depth <= bound) {
         const TKiste* owner = ownerOfInside(sheetNumber);
-        if (!owner) break;
+        if (!owner)
+            break;
         ++depth;
         sheetNumber = owner->sheet;
     }
@@ -166,7 +190,8 @@ TKante* Document::takeElement(bool pin)
 
 void Document::retire(TKante& e)
 {
-    if (!e.alive_) return;
+    if (!e.alive_)
+        return;
     const bool pin = e.isPin();
     if (pin && e.owner) {
         auto& pins = e.owner->pins;
@@ -179,7 +204,8 @@ void Document::retire(TKante& e)
 
 void Document::sweepKanten()
 {
-    if (!kantenDirty_) return;
+    if (!kantenDirty_)
+        return;
     kanten_.erase(std::remove_if(kanten_.begin(), kanten_.end(), [](const TKante* e) { return !e->alive(); }),
                   kanten_.end());
     kantenDirty_ = false;
@@ -189,7 +215,7 @@ void Document::sweepKanten()
 
 TKiste* Document::createBlock(int type, int n, int m, int sheetNumber, int x, int y, bool pasted)
 {
-    (void)pasted;  // paste places the block itself; the factory treats both paths alike
+    (void)pasted; // paste places the block itself; the factory treats both paths alike
     if (x < 0 || y < 0) {
         x = visibleLeft() + 4;
         y = visibleTop() + 4;
@@ -215,7 +241,8 @@ TKiste* Document::createBlock(int type, int n, int m, int sheetNumber, int x, in
     block->label = typeLabel(type);
     block->hint = typeHint(type);
     block->params = typeParameters(type, n, m);
-    if (block->params.size() > static_cast<std::size_t>(MaxParameters)) block->params.resize(MaxParameters);
+    if (block->params.size() > static_cast<std::size_t>(MaxParameters))
+        block->params.resize(MaxParameters);
     block->name = block->label + std::to_string(block->number);
 
     // The pin of a macro port that faces the macro block is hidden.
@@ -223,17 +250,20 @@ TKiste* Document::createBlock(int type, int n, int m, int sheetNumber, int x, in
     for (const PinTemplate& t : layout.pins)
         addPin(*block, t.kind, t.name, t.valueType, t.ordinal, t.constCapable, t.kind == hiddenKind);
 
-    if (type == 82) block->labelColour = colour::Blue;
+    if (type == 82)
+        block->labelColour = colour::Blue;
     block->recomputeHeight();
     return block;
 }
 
 void Document::removeBlock(TKiste& block)
 {
-    if (!block.alive_) return;
+    if (!block.alive_)
+        return;
     // Copy: removing a pin edits the block's index.
     const std::vector<TKante*> pins = block.pins;
-    for (TKante* pin : pins) removeElementInternal(*pin, true);
+    for (TKante* pin : pins)
+        removeElementInternal(*pin, true);
     sweepKanten();
 
     blocks_.erase(std::remove(blocks_.begin(), blocks_.end(), &block), blocks_.end());
@@ -256,7 +286,8 @@ void Document::placePins(TKiste& block)
 
 void Document::flipBlock(TKiste& block, const EditContext& context)
 {
-    if (!context.editable()) return;
+    if (!context.editable())
+        return;
     block.flipped = !block.flipped;
     placePins(block);
 }
@@ -272,12 +303,15 @@ void Document::renumber()
 
 TKiste* Document::findBlock(int number) const
 {
-    if (number < 1) return nullptr;
+    if (number < 1)
+        return nullptr;
     const auto index = static_cast<std::size_t>(number - 1);
-    if (index < blocks_.size() && blocks_[index]->number == number) return blocks_[index];
+    if (index < blocks_.size() && blocks_[index]->number == number)
+        return blocks_[index];
     // Numbers equal list positions except between a reorder and the next renumbering.
     for (TKiste* b : blocks_)
-        if (b->number == number) return b;
+        if (b->number == number)
+            return b;
     return nullptr;
 }
 
@@ -303,9 +337,11 @@ TKante* Document::addPin(TKiste& block, std::uint8_t kind, const std::string& na
     auto pinPos = block.pins.end();
     if (after) {
         auto it = std::find(kanten_.begin(), kanten_.end(), after);
-        if (it != kanten_.end()) listPos = it + 1;
+        if (it != kanten_.end())
+            listPos = it + 1;
         auto own = std::find(block.pins.begin(), block.pins.end(), after);
-        if (own != block.pins.end()) pinPos = own + 1;
+        if (own != block.pins.end())
+            pinPos = own + 1;
     }
     kanten_.insert(listPos, pin);
     block.pins.insert(pinPos, pin);
@@ -327,14 +363,19 @@ TKante* Document::createPoint(int x, int y, int sheetNumber, std::uint8_t valueT
 
 void Document::disconnectInternal(TKante& a, TKante& b)
 {
-    if (!unlinkNeighbours(a, b)) return;
-    if ((b.parent == &a || b.parent == nullptr) && !b.isOutput()) releaseSubtree(b);
+    if (!unlinkNeighbours(a, b))
+        return;
+    if ((b.parent == &a || b.parent == nullptr) && !b.isOutput())
+        releaseSubtree(b);
     if (a.parent == &b) {
         a.parent = nullptr;
-        if (!a.isOutput()) releaseSubtree(a);
+        if (!a.isOutput())
+            releaseSubtree(a);
     }
-    if (b.isPoint() && b.neighbourCount == 0) retire(b);
-    if (a.isPoint() && a.neighbourCount == 0) retire(a);
+    if (b.isPoint() && b.neighbourCount == 0)
+        retire(b);
+    if (a.isPoint() && a.neighbourCount == 0)
+        retire(a);
 }
 
 void Document::disconnect(TKante& a, TKante& b)
@@ -345,14 +386,19 @@ void Document::disconnect(TKante& a, TKante& b)
 
 void Document::removeElementInternal(TKante& e, bool removeItself)
 {
-    if (!e.alive_) return;
+    if (!e.alive_)
+        return;
     for (TKante* n : e.neighbours) {
-        if (!n) continue;
+        if (!n)
+            continue;
         const bool portLink = !removeItself && e.isInput() && n->isInput() && n->sheet != e.sheet;
-        if (!portLink) disconnectInternal(e, *n);
-        if (!e.alive_) return;  // a point is retired once its last link is gone
+        if (!portLink)
+            disconnectInternal(e, *n);
+        if (!e.alive_)
+            return; // a point is retired once its last link is gone
     }
-    if (removeItself || e.isPoint()) retire(e);
+    if (removeItself || e.isPoint())
+        retire(e);
 }
 
 void Document::removeElement(TKante& e, bool removeItself)
@@ -361,4 +407,4 @@ void Document::removeElement(TKante& e, bool removeItself)
     sweepKanten();
 }
 
-}  // namespace fup
+} // namespace fup

@@ -15,8 +15,8 @@ namespace fup {
 class Reporter;
 
 struct Sheet {
-    std::string name;   // "Seitenbezeichnung", may be empty, never holds a double quote
-    int viewX = 0;      // view position kept while an inside is open, grid units
+    std::string name; // "Seitenbezeichnung", may be empty, never holds a double quote
+    int viewX = 0;    // view position kept while an inside is open, grid units
     int viewY = 0;
 };
 
@@ -56,7 +56,7 @@ struct ParameterHooks {
 // resets it, marks it not alive and keeps it for reuse, so a pointer held anywhere never
 // dangles; holders check alive() (a reused object denotes a new block or element).
 class Document {
-public:
+  public:
     explicit Document(Reporter* reporter = nullptr);
     ~Document();
     Document(const Document&) = delete;
@@ -79,7 +79,7 @@ public:
     // --- view ------------------------------------------------------------------------
     int zoom() const { return zoom_; }
     void setZoom(int pixelsPerGridUnit);
-    int scrollX() const { return scrollX_; }   // pixels
+    int scrollX() const { return scrollX_; } // pixels
     int scrollY() const { return scrollY_; }
     void setScroll(int x, int y);
     int clientWidth() const { return clientWidth_; }
@@ -181,7 +181,7 @@ public:
     // different sheets (a macro pin and its port) is kept.
     void removeElement(TKante& e, bool removeItself);
 
-private:
+  private:
     TKiste* takeBlock();
     TKante* takeElement(bool pin);
     void disconnectInternal(TKante& a, TKante& b);
@@ -221,4 +221,4 @@ private:
 // sheet name does.
 std::string cleanEnteredText(const std::string& text);
 
-}  // namespace fup
+} // namespace fup

@@ -20,11 +20,14 @@ std::optional<int> wholeNumber(const std::string& text)
     const std::string t = cleanEnteredText(text);
     std::size_t i = 0;
     bool negative = false;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
-    if (i == t.size()) return std::nullopt;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        negative = t[i++] == '-';
+    if (i == t.size())
+        return std::nullopt;
     long long value = 0;
     for (; i < t.size(); ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(t[i]))) return std::nullopt;
+        if (!std::isdigit(static_cast<unsigned char>(t[i])))
+            return std::nullopt;
         value = std::min<long long>(value * 10 + (t[i] - '0'), 1'000'000'000LL);
     }
     return static_cast<int>(negative ? -value : value);
@@ -34,27 +37,34 @@ int countListItems(const std::string& text)
 {
     std::istringstream in(text);
     int count = 0;
-    for (std::string item; in >> item;) ++count;
+    for (std::string item; in >> item;)
+        ++count;
     return count;
 }
 
-bool isPortWithFollowUp(int type) { return isMacroPort(type) || type == 191 || type == 192; }
+bool isPortWithFollowUp(int type)
+{
+    return isMacroPort(type) || type == 191 || type == 192;
+}
 
-}  // namespace
+} // namespace
 
 void Document::removePinsWhere(TKiste& block, const std::function<bool(const TKante&)>& doomed)
 {
     std::vector<TKante*> victims;
     for (TKante* p : block.pins)
-        if (doomed(*p)) victims.push_back(p);
-    for (TKante* p : victims) removeElementInternal(*p, true);
+        if (doomed(*p))
+            victims.push_back(p);
+    for (TKante* p : victims)
+        removeElementInternal(*p, true);
     sweepKanten();
 }
 
 bool Document::changePinCount(TKiste& block, const std::string& text, bool inputs)
 {
     const VariablePins limits = variablePins(block.type);
-    if (inputs ? !limits.inputsFollowParameter : !limits.outputsFollowParameter) return false;
+    if (inputs ? !limits.inputsFollowParameter : !limits.outputsFollowParameter)
+        return false;
     const int lowest = inputs ? limits.minInputsOnChange : limits.minOutputs;
     const int highest = inputs ? MaxVariableInputs : limits.maxOutputs;
     int& count = inputs ? block.n : block.m;
@@ -64,7 +74,8 @@ bool Document::changePinCount(TKiste& block, const std::string& text, bool input
     if (!asked) {
         reporter().box(inputs ? tx("ungueltiger Wert :") + text : tx("ungueltiger Wert") + ": " + text);
         // The parameter keeps describing the pins the block has.
-        if (param) param->value = std::to_string(count);
+        if (param)
+            param->value = std::to_string(count);
         return false;
     }
     const int wanted = std::clamp(*asked, lowest, highest);
@@ -75,7 +86,8 @@ bool Document::changePinCount(TKiste& block, const std::string& text, bool input
     } else if (wanted > count) {
         TKante* last = nullptr;
         for (TKante* p : block.pins)
-            if (p->kind == kind && (!last || p->ordinal() > last->ordinal())) last = p;
+            if (p->kind == kind && (!last || p->ordinal() > last->ordinal()))
+                last = p;
         const PinLayout fresh = pinLayout(block.type, inputs ? wanted : block.n, inputs ? block.m : wanted);
         TKante* after = last;
         for (int k = count + 1; k <= wanted; ++k) {
@@ -97,39 +109,53 @@ bool Document::changePinCount(TKiste& block, const std::string& text, bool input
         }
     }
     count = wanted;
-    if (param) param->value = std::to_string(wanted);
+    if (param)
+        param->value = std::to_string(wanted);
     block.recomputeHeight();
     return true;
 }
 
-bool Document::changeInputCount(TKiste& block, const std::string& text) { return changePinCount(block, text, true); }
+bool Document::changeInputCount(TKiste& block, const std::string& text)
+{
+    return changePinCount(block, text, true);
+}
 
-bool Document::changeOutputCount(TKiste& block, const std::string& text) { return changePinCount(block, text, false); }
+bool Document::changeOutputCount(TKiste& block, const std::string& text)
+{
+    return changePinCount(block, text, false);
+}
 
-bool Document::setParameters(TKiste& block, const std::vector<std::string>& values, const EditContext& context)
+bool Document::setParameters(TKiste& block, const std::vector<std::string>& values,
+                             const EditContext& context)
 {
     const std::size_t count = std::min(values.size(), block.params.size());
     std::vector<std::string> incoming(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(count));
     // A double quote would end the value early in every file it is written to.
-    for (std::string& v : incoming) std::replace(v.begin(), v.end(), '"', ' ');
+    for (std::string& v : incoming)
+        std::replace(v.begin(), v.end(), '"', ' ');
 
     bool changed = false;
-    for (std::size_t i = 0; i < count; ++i) changed = changed || block.params[i].value != incoming[i];
-    if (block.type == 187 && changed && hooks_.confirmMacroValues && !hooks_.confirmMacroValues(block, incoming))
+    for (std::size_t i = 0; i < count; ++i)
+        changed = changed || block.params[i].value != incoming[i];
+    if (block.type == 187 && changed && hooks_.confirmMacroValues &&
+        !hooks_.confirmMacroValues(block, incoming))
         return false;
 
     const Para_descriptor* namParam = block.param("nam");
     const Para_descriptor* nrParam = block.param("nr");
     const std::string oldName = namParam ? namParam->value : std::string();
     const std::string oldNumber = nrParam ? nrParam->value : std::string();
-    for (std::size_t i = 0; i < count; ++i) block.params[i].value = incoming[i];
+    for (std::size_t i = 0; i < count; ++i)
+        block.params[i].value = incoming[i];
 
     bool ok = true;
     const VariablePins limits = variablePins(block.type);
     if (limits.inputsFollowParameter)
-        if (const Para_descriptor* ina = block.param("ina")) ok = changeInputCount(block, ina->value) && ok;
+        if (const Para_descriptor* ina = block.param("ina"))
+            ok = changeInputCount(block, ina->value) && ok;
     if (limits.outputsFollowParameter)
-        if (const Para_descriptor* oua = block.param("oua")) ok = changeOutputCount(block, oua->value) && ok;
+        if (const Para_descriptor* oua = block.param("oua"))
+            ok = changeOutputCount(block, oua->value) && ok;
 
     if (block.type == 49) {
         const Para_descriptor* xs = block.param("XP");
@@ -146,13 +172,17 @@ bool Document::setParameters(TKiste& block, const std::vector<std::string>& valu
             xCount = countListItems(xText);
             yCount = countListItems(yText);
         }
-        if (listsOk && xCount != yCount) reporter().error(&block, tx("Ungleiche Anzahl von X- und Y-Werten"), listsOk);
+        if (listsOk && xCount != yCount)
+            reporter().error(&block, tx("Ungleiche Anzahl von X- und Y-Werten"), listsOk);
         ok = listsOk && ok;
     }
 
-    if ((block.type == 81 || block.type == 82) && hooks_.structuredTextChanged) hooks_.structuredTextChanged(block);
-    if (isPortWithFollowUp(block.type) && hooks_.portChanged) hooks_.portChanged(block, oldName, oldNumber);
-    if (hooks_.appearanceChanged) hooks_.appearanceChanged(block);
+    if ((block.type == 81 || block.type == 82) && hooks_.structuredTextChanged)
+        hooks_.structuredTextChanged(block);
+    if (isPortWithFollowUp(block.type) && hooks_.portChanged)
+        hooks_.portChanged(block, oldName, oldNumber);
+    if (hooks_.appearanceChanged)
+        hooks_.appearanceChanged(block);
 
     using Mode = EditContext::Mode;
     if (context.mode == Mode::Edit && block.type == 187 && changed) {
@@ -162,8 +192,9 @@ bool Document::setParameters(TKiste& block, const std::vector<std::string>& valu
             ok = false;
         }
     }
-    if (context.mode == Mode::Online && hooks_.sendOnline) hooks_.sendOnline(block);
+    if (context.mode == Mode::Online && hooks_.sendOnline)
+        hooks_.sendOnline(block);
     return ok;
 }
 
-}  // namespace fup
+} // namespace fup

@@ -7,14 +7,17 @@ namespace fup {
 
 std::uint8_t defaultDisplayType(std::uint8_t valueType)
 {
-    if (valueType == vt::Digital) return dt::VarName;
-    if (valueType == vt::Float) return dt::Float;
+    if (valueType == vt::Digital)
+        return dt::VarName;
+    if (valueType == vt::Float)
+        return dt::Float;
     return dt::Fixed;
 }
 
 bool valueTypesCompatible(std::uint8_t a, std::uint8_t b)
 {
-    if (a == vt::None || b == vt::None || a == b) return true;
+    if (a == vt::None || b == vt::None || a == b)
+        return true;
     auto numeric = [](std::uint8_t t) { return t == vt::Fixed || t == vt::Integer; };
     return numeric(a) && numeric(b);
 }
@@ -22,14 +25,16 @@ bool valueTypesCompatible(std::uint8_t a, std::uint8_t b)
 bool TKante::hasNeighbour(const TKante* other) const
 {
     for (const TKante* n : neighbours)
-        if (n && n == other) return true;
+        if (n && n == other)
+            return true;
     return false;
 }
 
 TKante* TKante::firstNeighbour() const
 {
     for (TKante* n : neighbours)
-        if (n) return n;
+        if (n)
+            return n;
     return nullptr;
 }
 
@@ -42,12 +47,14 @@ bool linkNeighbours(TKante& a, TKante& b)
 {
     auto freeSlot = [](TKante& e) -> TKante** {
         for (TKante*& slot : e.neighbours)
-            if (!slot) return &slot;
+            if (!slot)
+                return &slot;
         return nullptr;
     };
     TKante** slotA = freeSlot(a);
     TKante** slotB = freeSlot(b);
-    if (!slotA || !slotB || &a == &b) return false;
+    if (!slotA || !slotB || &a == &b)
+        return false;
     *slotA = &b;
     *slotB = &a;
     ++a.neighbourCount;
@@ -82,27 +89,32 @@ std::vector<TKante*> reachable(TKante& start)
     std::unordered_set<const TKante*> seen{&start};
     for (std::size_t i = 0; i < order.size(); ++i) {
         for (TKante* n : order[i]->neighbours) {
-            if (n && seen.insert(n).second) order.push_back(n);
+            if (n && seen.insert(n).second)
+                order.push_back(n);
         }
     }
     return order;
 }
 
-}  // namespace
+} // namespace
 
 void spreadValueType(TKante& start, std::uint8_t valueType)
 {
-    if (valueType == vt::None) return;
+    if (valueType == vt::None)
+        return;
     std::vector<TKante*> stack{&start};
     std::unordered_set<const TKante*> seen{&start};
     while (!stack.empty()) {
         TKante* e = stack.back();
         stack.pop_back();
-        if (e->isPoint() && e->valueType == vt::None) e->valueType = valueType;
+        if (e->isPoint() && e->valueType == vt::None)
+            e->valueType = valueType;
         // Pins end a walk, except the start itself: a net passes a pin only at its end.
-        if (e != &start && e->isPin()) continue;
+        if (e != &start && e->isPin())
+            continue;
         for (TKante* n : e->neighbours)
-            if (n && seen.insert(n).second) stack.push_back(n);
+            if (n && seen.insert(n).second)
+                stack.push_back(n);
     }
 }
 
@@ -111,13 +123,17 @@ void releaseSubtree(TKante& start)
     std::vector<TKante*> subtree = reachable(start);
     TKante* lastPin = nullptr;
     for (TKante* e : subtree) {
-        if (e->isOutput()) continue;  // another source keeps itself; cannot happen in a tree
+        if (e->isOutput())
+            continue; // another source keeps itself; cannot happen in a tree
         e->source = nullptr;
         e->parent = nullptr;
-        if (e->isPoint()) e->valueType = vt::None;
-        else lastPin = e;
+        if (e->isPoint())
+            e->valueType = vt::None;
+        else
+            lastPin = e;
     }
-    if (lastPin) spreadValueType(*lastPin, lastPin->valueType);
+    if (lastPin)
+        spreadValueType(*lastPin, lastPin->valueType);
 }
 
-}  // namespace fup
+} // namespace fup

@@ -12,22 +12,22 @@ class TKiste;
 
 // How the live value of an element is written beside it; the number is stored in files.
 namespace dt {
-constexpr std::uint8_t Fixed = 0;      // "Festpunkt-Anzeige"
-constexpr std::uint8_t Hex = 1;        // "Hexadezimal-Anzeige"
-constexpr std::uint8_t Time = 2;       // "Zeit(sec)-Anzeige"
-constexpr std::uint8_t Value = 3;      // "Wert-Anzeige" (digital only)
-constexpr std::uint8_t Decimal = 4;    // "Dezimal-Anzeige"
-constexpr std::uint8_t VarName = 5;    // "VariablenName-Anzeige"
-constexpr std::uint8_t Angle = 6;      // "Winkel-Anzeige"
-constexpr std::uint8_t Float = 7;      // "Gleitpunkt-Anzeige"
-}  // namespace dt
+constexpr std::uint8_t Fixed = 0;   // "Festpunkt-Anzeige"
+constexpr std::uint8_t Hex = 1;     // "Hexadezimal-Anzeige"
+constexpr std::uint8_t Time = 2;    // "Zeit(sec)-Anzeige"
+constexpr std::uint8_t Value = 3;   // "Wert-Anzeige" (digital only)
+constexpr std::uint8_t Decimal = 4; // "Dezimal-Anzeige"
+constexpr std::uint8_t VarName = 5; // "VariablenName-Anzeige"
+constexpr std::uint8_t Angle = 6;   // "Winkel-Anzeige"
+constexpr std::uint8_t Float = 7;   // "Gleitpunkt-Anzeige"
+} // namespace dt
 
 // Kind of name attached to a pin.
 namespace var {
 constexpr std::uint8_t None = 0;
-constexpr std::uint8_t Own = 1;        // own variable (output pin) or constant (input pin)
-constexpr std::uint8_t Reference = 2;  // a variable defined elsewhere
-}  // namespace var
+constexpr std::uint8_t Own = 1;       // own variable (output pin) or constant (input pin)
+constexpr std::uint8_t Reference = 2; // a variable defined elsewhere
+} // namespace var
 
 constexpr int MaxNeighbours = 4;
 
@@ -42,32 +42,32 @@ bool valueTypesCompatible(std::uint8_t a, std::uint8_t b);
 // element in stable storage; a removed element is reset, marked not alive and kept for
 // reuse, so a pointer to it never dangles (but may later denote a different element).
 class TKante {
-public:
+  public:
     std::uint8_t kind = ek::Point;
-    TKiste* owner = nullptr;            // the block of a pin; none for points
-    std::string name;                   // pin name; empty for points
-    int sheet = 1;                      // sheet number or macro/automat instance number
-    int x = 0;                          // points: grid x; pins: edge offset in grid units
-    int y = 0;                          // points: grid y; pins: ordinal (row)
+    TKiste* owner = nullptr; // the block of a pin; none for points
+    std::string name;        // pin name; empty for points
+    int sheet = 1;           // sheet number or macro/automat instance number
+    int x = 0;               // points: grid x; pins: edge offset in grid units
+    int y = 0;               // points: grid y; pins: ordinal (row)
     std::uint8_t valueType = vt::None;
     std::uint8_t displayType = dt::Fixed;
-    bool displayFlag = false;           // value label shown
-    bool commentFlag = false;           // the net's signal comment is drawn here
-    std::string signalComment;          // kept on the net's source only
-    bool inverse = false;               // input pins: the input is inverted
-    bool hidden = false;                // cannot be seen or wired
+    bool displayFlag = false;  // value label shown
+    bool commentFlag = false;  // the net's signal comment is drawn here
+    std::string signalComment; // kept on the net's source only
+    bool inverse = false;      // input pins: the input is inverted
+    bool hidden = false;       // cannot be seen or wired
     bool constCapable = false;
     std::uint8_t varType = var::None;
-    std::string varText;                // variable name, at most 12 characters
-    std::int32_t constValue = 0;        // constant of an input pin, encoded by display type
+    std::string varText;         // variable name, at most 12 characters
+    std::int32_t constValue = 0; // constant of an input pin, encoded by display type
     std::array<TKante*, MaxNeighbours> neighbours{};
     int neighbourCount = 0;
-    TKante* source = nullptr;           // the output pin that drives this element's net
-    TKante* parent = nullptr;           // the neighbour the source arrived through
+    TKante* source = nullptr; // the output pin that drives this element's net
+    TKante* parent = nullptr; // the neighbour the source arrived through
     bool selected = false;
-    int saveNumber = 0;                 // number given while a file is written
-    std::int32_t value = 0;             // live value slot (simulation, online)
-    bool valueValid = false;            // online: the slot holds a value from the controller
+    int saveNumber = 0;      // number given while a file is written
+    std::int32_t value = 0;  // live value slot (simulation, online)
+    bool valueValid = false; // online: the slot holds a value from the controller
 
     bool alive() const { return alive_; }
     bool isPin() const { return kind != ek::Point; }
@@ -80,7 +80,7 @@ public:
     // First occupied neighbour slot, or none.
     TKante* firstNeighbour() const;
 
-private:
+  private:
     friend class Document;
     void reset();
     bool alive_ = false;
@@ -101,4 +101,4 @@ void releaseSubtree(TKante& start);
 // value type of start.
 void spreadValueType(TKante& start, std::uint8_t valueType);
 
-}  // namespace fup
+} // namespace fup

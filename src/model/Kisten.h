@@ -16,10 +16,10 @@ namespace colour {
 // Not an RGB value: the system colour of inactive window captions, which marks selected
 // blocks. The painter resolves it from the platform palette.
 constexpr Rgb InactiveCaption = 0x01000000;
-constexpr Rgb Olive = 0x808000;       // a macro whose copies are being updated
-constexpr Rgb Blue = 0x0000FF;        // the label of a structured-text clone
+constexpr Rgb Olive = 0x808000; // a macro whose copies are being updated
+constexpr Rgb Blue = 0x0000FF;  // the label of a structured-text clone
 constexpr Rgb Black = 0x000000;
-}  // namespace colour
+} // namespace colour
 
 // What block operations need to know about the editor; the shell fills it from its state.
 // The numbering of the modes is the editor's (0 Edit, 1 Online, 2 Simulation).
@@ -27,17 +27,17 @@ struct EditContext {
     enum class Mode : unsigned char { Edit = 0, Online = 1, Simulation = 2 };
     Mode mode = Mode::Edit;
     bool readOnly = false;
-    bool onlineConnected = false;  // Online mode: the session is connected
+    bool onlineConnected = false; // Online mode: the session is connected
 
     bool editable() const { return mode == Mode::Edit && !readOnly; }
 };
 
 // Block-type groups the model needs to tell apart.
-bool isMacroOrAutomat(int type);             // 187, 188: blocks with an inside
-bool isMacroPort(int type);                  // 178, 179, 182..185
-bool isAutomatPort(int type);                // 191, 192, 194
-bool isStateMachineType(int type);           // 189..194
-bool isInPort(int type);                     // 178, 182, 184, 191
+bool isMacroOrAutomat(int type);   // 187, 188: blocks with an inside
+bool isMacroPort(int type);        // 178, 179, 182..185
+bool isAutomatPort(int type);      // 191, 192, 194
+bool isStateMachineType(int type); // 189..194
+bool isInPort(int type);           // 178, 182, 184, 191
 // Types whose pins come from their parameters (81, 82) or their ports (187, 188).
 bool hasOwnPinSource(int type);
 // Types whose inputs added through "ina" accept constants.
@@ -49,36 +49,36 @@ constexpr int MaxStateOutputs = 24;
 // One block. The document owns every block in stable storage; a removed block is reset,
 // marked not alive and kept for reuse, so pointers to it never dangle.
 class TKiste {
-public:
+  public:
     int type = 0;
-    int number = 0;                  // 1-based position in the block list
-    std::string name;                // label + number, used in every message
-    std::string label;               // catalogue label, drawn top left
-    std::string hint;                // catalogue hint, the tooltip
-    int n = 0;                       // input count
-    int m = 0;                       // output count
-    int x = 0;                       // top left corner, grid units
+    int number = 0;    // 1-based position in the block list
+    std::string name;  // label + number, used in every message
+    std::string label; // catalogue label, drawn top left
+    std::string hint;  // catalogue hint, the tooltip
+    int n = 0;         // input count
+    int m = 0;         // output count
+    int x = 0;         // top left corner, grid units
     int y = 0;
-    int sheet = 1;                   // sheet number, or the instance number of the inside
-    bool flipped = false;            // inputs on the right edge, outputs on the left
-    bool passive = false;            // kept in the diagram, no code generated
+    int sheet = 1;        // sheet number, or the instance number of the inside
+    bool flipped = false; // inputs on the right edge, outputs on the left
+    bool passive = false; // kept in the diagram, no code generated
     bool selected = false;
-    bool framedDirectly = false;     // selected by the select frame itself, not as an inside
+    bool framedDirectly = false; // selected by the select frame itself, not as an inside
     Rgb normalColour = colour::Normal;
-    Rgb colour = colour::Normal;     // what is drawn now; may be colour::InactiveCaption
-    Rgb labelColour = colour::Black; // blue for structured-text clones
-    int width = 2;                   // catalogue width, in rows of two grid units
-    int heightPreset = 0;            // catalogue height preset (rows), 0 = from the pin counts
-    int heightRows = 2;              // current height in rows of two grid units
-    int childPage = 0;               // macro, automat: instance number of the inside
-    int viewX = 0;                   // macro, automat: view position kept for the inside,
-    int viewY = 0;                   //   grid units
-    std::string lock;                // macro, automat: MD5 digest of the password, or empty
-    bool connected = false;          // automat ports: connected to the automat outside
-    std::vector<Para_descriptor> params;  // at most MaxParameters, in file order
-    int saveIndex = 0;               // number given while a file is written
-    std::array<std::int32_t, CurveTableSize> curveX{};  // XY curve (49): raw fixed-point
-    std::array<std::int32_t, CurveTableSize> curveY{};  //   tables, entries 1..16
+    Rgb colour = colour::Normal;         // what is drawn now; may be colour::InactiveCaption
+    Rgb labelColour = colour::Black;     // blue for structured-text clones
+    int width = 2;                       // catalogue width, in rows of two grid units
+    int heightPreset = 0;                // catalogue height preset (rows), 0 = from the pin counts
+    int heightRows = 2;                  // current height in rows of two grid units
+    int childPage = 0;                   // macro, automat: instance number of the inside
+    int viewX = 0;                       // macro, automat: view position kept for the inside,
+    int viewY = 0;                       //   grid units
+    std::string lock;                    // macro, automat: MD5 digest of the password, or empty
+    bool connected = false;              // automat ports: connected to the automat outside
+    std::vector<Para_descriptor> params; // at most MaxParameters, in file order
+    int saveIndex = 0;                   // number given while a file is written
+    std::array<std::int32_t, CurveTableSize> curveX{}; // XY curve (49): raw fixed-point
+    std::array<std::int32_t, CurveTableSize> curveY{}; //   tables, entries 1..16
     // The block's pins in creation order. The document owns them; this is its index.
     std::vector<TKante*> pins;
 
@@ -106,7 +106,7 @@ public:
     // Height from the preset and the largest pin row (ordinals below 1 do not count).
     void recomputeHeight();
 
-private:
+  private:
     friend class Document;
     void reset();
     bool alive_ = false;
@@ -137,10 +137,10 @@ struct BlockMenuItem {
 
 struct BlockMenuContext {
     EditContext edit;
-    bool insideMother = false;  // a macro or automat inside is on screen
+    bool insideMother = false; // a macro or automat inside is on screen
 };
 
 // Empty when no menu is shown at all (Online mode while not connected).
 std::vector<BlockMenuItem> blockContextMenu(const TKiste& block, const BlockMenuContext& context);
 
-}  // namespace fup
+} // namespace fup

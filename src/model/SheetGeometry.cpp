@@ -6,10 +6,16 @@ namespace fup {
 
 namespace {
 
-int markHalf(const ViewGeometry& view) { return std::max(2, view.zoom / 2); }
+int markHalf(const ViewGeometry& view)
+{
+    return std::max(2, view.zoom / 2);
+}
 
 // Gap between the block edge and a pin name, so that the name clears the pin's handle.
-int labelInset(const ViewGeometry& view) { return markHalf(view) + 1; }
+int labelInset(const ViewGeometry& view)
+{
+    return markHalf(view) + 1;
+}
 
 TextItem pinLabel(const TKante& pin, const PixelRect& body, PixelPoint anchor, const ViewGeometry& view,
                   const TextMetrics& metrics)
@@ -23,7 +29,7 @@ TextItem pinLabel(const TKante& pin, const PixelRect& body, PixelPoint anchor, c
     return item;
 }
 
-}  // namespace
+} // namespace
 
 ViewGeometry ViewGeometry::of(const Document& document)
 {
@@ -32,11 +38,15 @@ ViewGeometry ViewGeometry::of(const Document& document)
 
 int pixelToGrid(int pixel, int scroll, int zoom)
 {
-    if (zoom <= 0) return 0;
+    if (zoom <= 0)
+        return 0;
     return std::max(0, (pixel + scroll + zoom / 2) / zoom);
 }
 
-int gridToPixel(int grid, int scroll, int zoom) { return grid * zoom - scroll; }
+int gridToPixel(int grid, int scroll, int zoom)
+{
+    return grid * zoom - scroll;
+}
 
 GridPoint toGrid(PixelPoint pixel, const ViewGeometry& view)
 {
@@ -53,7 +63,10 @@ int TextMetrics::widthOf(std::string_view text) const
     return width ? width(text) : static_cast<int>(text.size()) * averageCharWidth;
 }
 
-int parameterLinePitch(int fontHeight) { return fontHeight * 7 / 6 - 1; }
+int parameterLinePitch(int fontHeight)
+{
+    return fontHeight * 7 / 6 - 1;
+}
 
 PixelRect blockRect(const TKiste& block, const ViewGeometry& view)
 {
@@ -61,9 +74,15 @@ PixelRect blockRect(const TKiste& block, const ViewGeometry& view)
     return {topLeft.x, topLeft.y, block.width * view.rowPitch(), block.heightRows * view.rowPitch()};
 }
 
-bool pinOnLeftEdge(const TKante& pin) { return pin.x == 0; }
+bool pinOnLeftEdge(const TKante& pin)
+{
+    return pin.x == 0;
+}
 
-bool pinShown(const TKante& pin) { return pin.isPin() && !pin.hidden && pin.ordinal() >= 1; }
+bool pinShown(const TKante& pin)
+{
+    return pin.isPin() && !pin.hidden && pin.ordinal() >= 1;
+}
 
 PixelPoint pinAnchor(const TKante& pin, const ViewGeometry& view)
 {
@@ -82,28 +101,37 @@ PixelRect pinMarkRect(const TKante& pin, const ViewGeometry& view)
 
 std::string pinLabelText(const TKante& pin)
 {
-    if (pin.inverse && pin.isInput()) return "/" + pin.name;
-    if (pin.name == "i" || pin.name == "t") return " " + pin.name + " ";
-    if (pin.name.size() == 1) return pin.name + " ";
+    if (pin.inverse && pin.isInput())
+        return "/" + pin.name;
+    if (pin.name == "i" || pin.name == "t")
+        return " " + pin.name + " ";
+    if (pin.name.size() == 1)
+        return pin.name + " ";
     return pin.name;
 }
 
 std::vector<std::string> parameterLines(const TKiste& block, ParamDisplay mode)
 {
     std::vector<std::string> lines;
-    if (mode == ParamDisplay::None) return lines;
+    if (mode == ParamDisplay::None)
+        return lines;
     std::size_t count = block.params.size();
     // The program text of a structured-text block is never written on the sheet.
-    if ((block.type == 81 || block.type == 82) && count > 0) --count;
+    if ((block.type == 81 || block.type == 82) && count > 0)
+        --count;
     for (std::size_t i = 0; i < count; ++i) {
         const Para_descriptor& p = block.params[i];
-        if (mode == ParamDisplay::Selected && !p.show) continue;
+        if (mode == ParamDisplay::Selected && !p.show)
+            continue;
         lines.push_back(p.showPrompt ? p.prompt + "=" + p.value : p.value);
     }
     return lines;
 }
 
-Rgb blockFill(const TKiste& block) { return block.colour; }
+Rgb blockFill(const TKiste& block)
+{
+    return block.colour;
+}
 
 Rgb elementColour(const TKante& element)
 {
@@ -111,8 +139,10 @@ Rgb elementColour(const TKante& element)
     static constexpr Rgb withSource[] = {0x000000, 0xFFFF00, 0x00FFFF, 0xFFD070, 0x800080};
     static constexpr Rgb withoutSource[] = {0xFFFFFF, 0xFFFFD0, 0xE8FFFF, 0xFFE8C8, 0x808080};
     const std::uint8_t type = element.source ? element.source->valueType : element.valueType;
-    if (type > vt::Integer) return withoutSource[0];
-    if (type == vt::Digital && element.isInput() && element.inverse) return colour::Black;
+    if (type > vt::Integer)
+        return withoutSource[0];
+    if (type == vt::Digital && element.isInput() && element.inverse)
+        return colour::Black;
     return element.source ? withSource[type] : withoutSource[type];
 }
 
@@ -134,7 +164,8 @@ BlockPaint layoutBlock(const TKiste& block, const ViewGeometry& view, const Text
                         metrics.height};
 
     for (const TKante* pin : block.pins) {
-        if (!pinShown(*pin)) continue;
+        if (!pinShown(*pin))
+            continue;
         PinPaint p;
         p.pin = pin;
         p.anchor = pinAnchor(*pin, view);
@@ -176,16 +207,22 @@ SheetHit hitTest(const Document& document, PixelPoint pixel, const TextMetrics& 
     // Later blocks lie on top, so the search runs backwards.
     for (auto it = blocks.rbegin(); it != blocks.rend(); ++it) {
         TKiste* block = *it;
-        if (block->sheet != document.currentSheet()) continue;
+        if (block->sheet != document.currentSheet())
+            continue;
         const PixelRect body = blockRect(*block, view);
         // Pin handles reach half their size beyond the block's edges.
-        const PixelRect reach{body.left - half, body.top - half, body.width + 2 * half, body.height + 2 * half};
-        if (!reach.contains(pixel)) continue;
+        const PixelRect reach{body.left - half, body.top - half, body.width + 2 * half,
+                              body.height + 2 * half};
+        if (!reach.contains(pixel))
+            continue;
         for (TKante* pin : block->pins)
-            if (pinShown(*pin) && pinMarkRect(*pin, view).contains(pixel)) return {SheetHit::Kind::Pin, block, pin};
-        if (!body.contains(pixel)) continue;
+            if (pinShown(*pin) && pinMarkRect(*pin, view).contains(pixel))
+                return {SheetHit::Kind::Pin, block, pin};
+        if (!body.contains(pixel))
+            continue;
         for (TKante* pin : block->pins) {
-            if (!pinShown(*pin)) continue;
+            if (!pinShown(*pin))
+                continue;
             if (pinLabel(*pin, body, pinAnchor(*pin, view), view, metrics).box.contains(pixel))
                 return {SheetHit::Kind::PinLabel, block, pin};
         }
@@ -194,4 +231,4 @@ SheetHit hitTest(const Document& document, PixelPoint pixel, const TextMetrics& 
     return {};
 }
 
-}  // namespace fup
+} // namespace fup

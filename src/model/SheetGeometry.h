@@ -40,8 +40,8 @@ struct PixelRect {
 
 // Grid pitch and scroll offset of the view.
 struct ViewGeometry {
-    int zoom = InitialZoom;  // pixels per grid unit
-    int scrollX = 0;         // pixels
+    int zoom = InitialZoom; // pixels per grid unit
+    int scrollX = 0;        // pixels
     int scrollY = 0;
 
     static ViewGeometry of(const Document& document);
@@ -59,7 +59,7 @@ PixelPoint toPixel(GridPoint grid, const ViewGeometry& view);
 struct TextMetrics {
     int height = 13;
     int averageCharWidth = 7;
-    std::function<int(std::string_view)> width;  // pixels of a text; empty: average width
+    std::function<int(std::string_view)> width; // pixels of a text; empty: average width
 
     int widthOf(std::string_view text) const;
 };
@@ -89,7 +89,7 @@ Rgb elementColour(const TKante& element);
 
 struct TextItem {
     std::string text;
-    PixelRect box;  // where the text goes; its top left is the text's top left
+    PixelRect box; // where the text goes; its top left is the text's top left
     Rgb colour = colour::Black;
 };
 
@@ -98,7 +98,7 @@ struct PinPaint {
     PixelPoint anchor;
     PixelRect mark;
     bool leftEdge = true;
-    bool inverted = false;  // drawn as a circle
+    bool inverted = false; // drawn as a circle
     Rgb colour = 0;
     TextItem label;
 };
@@ -107,8 +107,8 @@ struct BlockPaint {
     const TKiste* block = nullptr;
     PixelRect body;
     Rgb fill = colour::Normal;
-    TextItem label;       // type label, top left
-    TextItem number;      // block number, bottom left
+    TextItem label;  // type label, top left
+    TextItem number; // block number, bottom left
     std::vector<PinPaint> pins;
     std::vector<TextItem> parameters;
 };
@@ -123,11 +123,11 @@ struct SheetHit {
     enum class Kind { None, Block, Pin, PinLabel };
     Kind kind = Kind::None;
     TKiste* block = nullptr;
-    TKante* pin = nullptr;  // Pin, PinLabel
+    TKante* pin = nullptr; // Pin, PinLabel
 };
 
 // What lies under a pixel of the current sheet: the topmost block's pin handle, pin name
 // or body, in that order of preference. Hidden pins are never hit.
 SheetHit hitTest(const Document& document, PixelPoint pixel, const TextMetrics& metrics);
 
-}  // namespace fup
+} // namespace fup

@@ -59,7 +59,7 @@ TEST_F(NestedMacros, PassivatingSurvivesAMacroThatContainsItself)
     macro->selected = true;
     doc.passivateSelection();
     EXPECT_TRUE(a->passive);
-    EXPECT_FALSE(b->passive);  // its inside is no longer reachable
+    EXPECT_FALSE(b->passive); // its inside is no longer reachable
 }
 
 TEST_F(NestedMacros, ShowingABlockInsideSetsMotherAndDepth)
@@ -78,7 +78,7 @@ TEST_F(NestedMacros, ShowingABlockInsideSetsMotherAndDepth)
     EXPECT_EQ(doc.currentSheet(), 1);
     EXPECT_EQ(doc.mother(), nullptr);
     EXPECT_EQ(doc.nestingDepth(), 0);
-    EXPECT_EQ(doc.scrollX(), 0);  // near the top left the view cannot centre
+    EXPECT_EQ(doc.scrollX(), 0); // near the top left the view cannot centre
     EXPECT_TRUE(reporter.lines.empty());
 }
 
@@ -95,7 +95,8 @@ TEST_F(NestedMacros, InsideFirstOrderPutsInsidesBeforeTheirMacro)
     doc.restoreInsideFirstOrder();
     const std::vector<TKiste*> expected{add, a, b, nested, macro, other};
     EXPECT_EQ(doc.blocks(), expected);
-    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(expected[i]->number, static_cast<int>(i + 1));
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(expected[i]->number, static_cast<int>(i + 1));
 }
 
 TEST_F(NestedMacros, InsideFirstOrderKeepsBlocksOfAnInsideWithoutOwner)
@@ -121,9 +122,9 @@ TEST_F(NestedMacros, MenuCreationInsideAMacroLandsBeforeItAndMacrosGetInstanceNu
 }
 
 struct RefusalCase {
-    int motherType;  // 0: no mother
+    int motherType; // 0: no mother
     int type;
-    const char* message;  // nullptr: allowed
+    const char* message; // nullptr: allowed
 };
 
 class CreationCheck : public ::testing::TestWithParam<RefusalCase> {};
@@ -152,19 +153,17 @@ TEST_P(CreationCheck, MessagesOfTheMenuPath)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, CreationCheck,
-    ::testing::Values(RefusalCase{0, 189, "nur in \"Automat\" moeglich"},
-                      RefusalCase{0, 194, "nur in \"Automat\" moeglich"},
-                      RefusalCase{0, 178, "nur in \"Macro\" moeglich"},
-                      RefusalCase{0, 185, "nur in \"Macro\" moeglich"},
-                      RefusalCase{0, 13, nullptr},
-                      RefusalCase{188, 13, "in \"Automat\" nicht moeglich"},
-                      RefusalCase{188, 182, "in \"Automat\" nicht moeglich"},
-                      RefusalCase{188, 190, nullptr},
-                      RefusalCase{187, 189, "nur in \"Automat\" moeglich"},
-                      RefusalCase{187, 182, nullptr},
-                      RefusalCase{187, 187, nullptr}));
+INSTANTIATE_TEST_SUITE_P(Table, CreationCheck,
+                         ::testing::Values(RefusalCase{0, 189, "nur in \"Automat\" moeglich"},
+                                           RefusalCase{0, 194, "nur in \"Automat\" moeglich"},
+                                           RefusalCase{0, 178, "nur in \"Macro\" moeglich"},
+                                           RefusalCase{0, 185, "nur in \"Macro\" moeglich"},
+                                           RefusalCase{0, 13, nullptr},
+                                           RefusalCase{188, 13, "in \"Automat\" nicht moeglich"},
+                                           RefusalCase{188, 182, "in \"Automat\" nicht moeglich"},
+                                           RefusalCase{188, 190, nullptr},
+                                           RefusalCase{187, 189, "nur in \"Automat\" moeglich"},
+                                           RefusalCase{187, 182, nullptr}, RefusalCase{187, 187, nullptr}));
 
 TEST(SelectFrame, TakesBlocksWhoseTopLeftLiesInsideHalfOpen)
 {
@@ -183,7 +182,8 @@ TEST(SelectFrame, TakesBlocksWhoseTopLeftLiesInsideHalfOpen)
         EXPECT_TRUE(k->selected);
         EXPECT_TRUE(k->framedDirectly);
         EXPECT_EQ(k->colour, colour::InactiveCaption);
-        for (const TKante* p : k->pins) EXPECT_TRUE(p->selected);
+        for (const TKante* p : k->pins)
+            EXPECT_TRUE(p->selected);
     }
     for (TKiste* k : {onRight, onBottom, otherSheet}) {
         EXPECT_FALSE(k->selected);
@@ -196,5 +196,5 @@ TEST(SelectFrame, TakesBlocksWhoseTopLeftLiesInsideHalfOpen)
     EXPECT_FALSE(inner->pins.front()->selected);
 }
 
-}  // namespace
-}  // namespace fup
+} // namespace
+} // namespace fup

@@ -15,7 +15,8 @@ std::vector<std::string> pinNames(const TKiste& block, std::uint8_t kind)
 {
     std::vector<std::string> names;
     for (const TKante* p : block.pins)
-        if (p->kind == kind) names.push_back(p->name);
+        if (p->kind == kind)
+            names.push_back(p->name);
     return names;
 }
 
@@ -80,7 +81,8 @@ TEST(Document, SheetListHoldsNinetyNineCleanedNames)
     EXPECT_EQ(doc.sheet(2).viewX, 0);
     doc.renameSheet(1, "\"x\"");
     EXPECT_EQ(doc.sheet(1).name, "x");
-    while (doc.sheetCount() < MaxSheets) ASSERT_TRUE(doc.appendSheet(""));
+    while (doc.sheetCount() < MaxSheets)
+        ASSERT_TRUE(doc.appendSheet(""));
     EXPECT_FALSE(doc.appendSheet("hundert"));
     EXPECT_EQ(doc.sheetCount(), 99);
 }
@@ -130,12 +132,12 @@ TEST_P(CreateSize, PinCountAndHeight)
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, CreateSize,
-                         ::testing::Values(SizeCase{13, 32, 1, 33, 33, "ADGR"},   // 32 inputs + output
+                         ::testing::Values(SizeCase{13, 32, 1, 33, 33, "ADGR"}, // 32 inputs + output
                                            SizeCase{13, 2, 1, 3, 3, "ADGR"},
-                                           SizeCase{64, 1, 1, 2, 2, "y=f(x)"},   // one input is enough
+                                           SizeCase{64, 1, 1, 2, 2, "y=f(x)"}, // one input is enough
                                            SizeCase{189, 1, 24, 25, 25, "State"},
-                                           SizeCase{22, 0, 0, 0, 2, "none"},    // unknown type
-                                           SizeCase{21, 5, 5, 0, 2, "DIF"},     // counts of a fixed type ignored
+                                           SizeCase{22, 0, 0, 0, 2, "none"}, // unknown type
+                                           SizeCase{21, 5, 5, 0, 2, "DIF"},  // counts of a fixed type ignored
                                            SizeCase{187, 0, 0, 0, 2, "MACRO"}));
 
 TEST(Document, UnknownTypeHasNoParametersAndPortsHideTheirFacingPin)
@@ -146,7 +148,8 @@ TEST(Document, UnknownTypeHasNoParametersAndPortsHideTheirFacingPin)
     for (int type : {178, 182, 184, 179, 183, 185}) {
         TKiste* port = doc.createBlock(type, 0, 0, 200, 0, 0, false);
         const std::uint8_t facing = isInPort(type) ? ek::InputPin : ek::OutputPin;
-        for (const TKante* p : port->pins) EXPECT_EQ(p->hidden, p->kind == facing) << type << " " << p->name;
+        for (const TKante* p : port->pins)
+            EXPECT_EQ(p->hidden, p->kind == facing) << type << " " << p->name;
         EXPECT_EQ(port->portFacingPin()->kind, facing);
         EXPECT_EQ(port->normalColour, colour::Teal);
     }
@@ -155,7 +158,7 @@ TEST(Document, UnknownTypeHasNoParametersAndPortsHideTheirFacingPin)
 TEST(Document, NegativePositionMeansVisibleTopLeftPlusFour)
 {
     Document doc;
-    doc.setScroll(95, 204);  // zoom 10: nearest grid points 10 and 20
+    doc.setScroll(95, 204); // zoom 10: nearest grid points 10 and 20
     TKiste* b = doc.createBlock(14, 0, 0, 1, -1, -1, false);
     EXPECT_EQ(b->x, 14);
     EXPECT_EQ(b->y, 24);
@@ -165,14 +168,15 @@ TEST(Document, RemovingBlockThreeOfFiveRenumbersTheRest)
 {
     Document doc;
     std::vector<TKiste*> blocks;
-    for (int i = 0; i < 5; ++i) blocks.push_back(doc.createBlock(14, 0, 0, 1, 10 * i, 0, false));
+    for (int i = 0; i < 5; ++i)
+        blocks.push_back(doc.createBlock(14, 0, 0, 1, 10 * i, 0, false));
     doc.renumber();
     const std::size_t kantenBefore = doc.kanten().size();
 
     doc.removeBlock(*blocks[2]);
 
     ASSERT_EQ(doc.blocks().size(), 4u);
-    EXPECT_EQ(doc.kanten().size(), kantenBefore - 3);  // "+", "-", "o" of the removed block
+    EXPECT_EQ(doc.kanten().size(), kantenBefore - 3); // "+", "-", "o" of the removed block
     EXPECT_EQ(blocks[3]->number, 3);
     EXPECT_EQ(blocks[4]->number, 4);
     EXPECT_EQ(blocks[3]->name, "SUGR 3");
@@ -201,8 +205,10 @@ struct WiredFixture : ::testing::Test {
 
     void SetUp() override
     {
-        for (auto [x, y] : {std::pair{out, p}, {p, q}, {q, inB}, {p, inC}}) ASSERT_TRUE(linkNeighbours(*x, *y));
-        for (TKante* e : {out, p, q, inB, inC}) e->source = out;
+        for (auto [x, y] : {std::pair{out, p}, {p, q}, {q, inB}, {p, inC}})
+            ASSERT_TRUE(linkNeighbours(*x, *y));
+        for (TKante* e : {out, p, q, inB, inC})
+            e->source = out;
         p->parent = out;
         q->parent = p;
         inB->parent = q;
@@ -214,7 +220,7 @@ TEST_F(WiredFixture, RemovingTheDrivingBlockLeavesTheWireWithoutSource)
 {
     doc.removeBlock(*a);
     EXPECT_FALSE(out->alive());
-    EXPECT_TRUE(p->alive());  // still joins q and C
+    EXPECT_TRUE(p->alive()); // still joins q and C
     EXPECT_EQ(p->neighbourCount, 2);
     for (TKante* e : {p, q, inB, inC}) {
         EXPECT_EQ(e->source, nullptr);
@@ -226,7 +232,7 @@ TEST_F(WiredFixture, RemovingADrivenBlockKeepsTheWireUpstream)
 {
     doc.removeBlock(*b);
     EXPECT_FALSE(inB->alive());
-    EXPECT_TRUE(q->alive());  // still joined to p
+    EXPECT_TRUE(q->alive()); // still joined to p
     EXPECT_EQ(q->neighbourCount, 1);
     EXPECT_EQ(q->source, out);
     EXPECT_EQ(inC->source, out);
@@ -275,8 +281,9 @@ TEST(Document, FlippedBlockPutsNewPinsOnItsInputEdge)
     ASSERT_TRUE(doc.changeInputCount(*b, "3"));
     EXPECT_EQ(b->inputPin(3)->x, b->widthGrid());
     doc.flipBlock(*b, EditContext{});
-    for (const TKante* p : b->pins) EXPECT_EQ(p->x, p->isInput() ? 0 : b->widthGrid());
+    for (const TKante* p : b->pins)
+        EXPECT_EQ(p->x, p->isInput() ? 0 : b->widthGrid());
 }
 
-}  // namespace
-}  // namespace fup
+} // namespace
+} // namespace fup

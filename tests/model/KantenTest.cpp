@@ -9,7 +9,8 @@ TEST(Kanten, LinksFillTheFirstFreeSlotAndStopAtFour)
 {
     TKante hub;
     TKante others[5];
-    for (int i = 0; i < 4; ++i) ASSERT_TRUE(linkNeighbours(hub, others[i]));
+    for (int i = 0; i < 4; ++i)
+        ASSERT_TRUE(linkNeighbours(hub, others[i]));
     EXPECT_FALSE(linkNeighbours(hub, others[4]));
     EXPECT_EQ(others[4].neighbourCount, 0);
     EXPECT_EQ(hub.neighbourCount, 4);
@@ -54,7 +55,8 @@ struct Chain : ::testing::Test {
         ASSERT_TRUE(linkNeighbours(*out, *p1));
         ASSERT_TRUE(linkNeighbours(*p1, *p2));
         ASSERT_TRUE(linkNeighbours(*p2, *in));
-        for (TKante* e : {out, p1, p2, in}) e->source = out;
+        for (TKante* e : {out, p1, p2, in})
+            e->source = out;
         p1->parent = out;
         p2->parent = p1;
         in->parent = p2;
@@ -77,10 +79,10 @@ TEST_F(Chain, DisconnectBelowTheSourceClearsTheSubtreeAndRetypesFromItsPin)
 TEST_F(Chain, PointsLeftAloneDisappear)
 {
     doc.disconnect(*out, *p1);
-    EXPECT_TRUE(p1->alive());  // still joined to p2
+    EXPECT_TRUE(p1->alive()); // still joined to p2
     doc.disconnect(*p1, *p2);
     EXPECT_FALSE(p1->alive());
-    EXPECT_EQ(doc.kanten().size(), 2u * 3 + 1);  // two gates of three pins, and p2
+    EXPECT_EQ(doc.kanten().size(), 2u * 3 + 1); // two gates of three pins, and p2
 }
 
 TEST_F(Chain, RemovingAnInputPinWithoutItselfKeepsItButDropsItsWire)
@@ -91,7 +93,7 @@ TEST_F(Chain, RemovingAnInputPinWithoutItselfKeepsItButDropsItsWire)
     EXPECT_EQ(in->source, nullptr);
     EXPECT_FALSE(p2->hasNeighbour(in));
 
-    doc.removeElement(*p1, false);  // a point always goes
+    doc.removeElement(*p1, false); // a point always goes
     EXPECT_FALSE(p1->alive());
     EXPECT_EQ(out->neighbourCount, 0);
 }
@@ -114,9 +116,9 @@ TEST(Kanten, LinkBetweenAMacroPinAndItsPortSurvivesRemovalOfTheOutsideWire)
     EXPECT_TRUE(motherPin->hasNeighbour(port->portFacingPin()));
     EXPECT_FALSE(outside->alive());
 
-    doc.removeBlock(*macro);  // the pin goes, and with it the link into the inside
+    doc.removeBlock(*macro); // the pin goes, and with it the link into the inside
     EXPECT_FALSE(port->portConnected());
 }
 
-}  // namespace
-}  // namespace fup
+} // namespace
+} // namespace fup

@@ -15,7 +15,8 @@ std::vector<std::string> names(const TKiste& block, std::uint8_t kind)
 {
     std::vector<std::string> result;
     for (const TKante* p : block.pins)
-        if (p->kind == kind) result.push_back(p->name);
+        if (p->kind == kind)
+            result.push_back(p->name);
     return result;
 }
 
@@ -61,14 +62,14 @@ TEST_F(PinCount, RaisingAndLoweringTheAdderInputs)
     EXPECT_EQ(names(*add, ek::InputPin), (std::vector<std::string>{"+1", "+2", "+3"}));
     EXPECT_FALSE(plus4->alive());
     EXPECT_FALSE(lonely->alive());
-    EXPECT_TRUE(branch->alive());  // wired to +3, which stays
+    EXPECT_TRUE(branch->alive()); // wired to +3, which stays
     EXPECT_EQ(add->heightRows, 4);
     EXPECT_EQ(std::count(list.begin(), list.end(), lonely), 0);
 
     ASSERT_TRUE(doc.changeInputCount(*add, "2"));
     EXPECT_FALSE(plus3->alive());
     EXPECT_FALSE(branch->hasNeighbour(plus3));
-    EXPECT_TRUE(branch->alive());  // still joined to the far point
+    EXPECT_TRUE(branch->alive()); // still joined to the far point
 }
 
 struct CountCase {
@@ -92,14 +93,11 @@ TEST_P(InputCount, KeptWithinTheTypeMinimumAndThirtyTwo)
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, InputCount,
-                         ::testing::Values(CountCase{92, 2, "1", 2},     // AND: at least 2
-                                           CountCase{113, 2, "1", 1},    // digital formula: 1
-                                           CountCase{113, 2, "40", 32},
-                                           CountCase{13, 2, " 5 ", 5},
-                                           CountCase{13, 2, "-3", 2},
-                                           CountCase{13, 2, "99999999999999", 32},
-                                           CountCase{64, 3, "1", 1},
-                                           CountCase{190, 1, "3", 3},
+                         ::testing::Values(CountCase{92, 2, "1", 2},  // AND: at least 2
+                                           CountCase{113, 2, "1", 1}, // digital formula: 1
+                                           CountCase{113, 2, "40", 32}, CountCase{13, 2, " 5 ", 5},
+                                           CountCase{13, 2, "-3", 2}, CountCase{13, 2, "99999999999999", 32},
+                                           CountCase{64, 3, "1", 1}, CountCase{190, 1, "3", 3},
                                            CountCase{189, 2, "0", 1}));
 
 TEST_F(PinCount, NewPinNamesTakeTheFirstCharacterOfTheLastPin)
@@ -115,7 +113,7 @@ TEST_F(PinCount, NewPinNamesTakeTheFirstCharacterOfTheLastPin)
 
     TKiste* gate = doc.createBlock(92, 2, 1, 1, 0, 0, false);
     ASSERT_TRUE(doc.changeInputCount(*gate, "3"));
-    EXPECT_FALSE(gate->inputPin(3)->constCapable);  // AND inputs take no constants
+    EXPECT_FALSE(gate->inputPin(3)->constCapable); // AND inputs take no constants
     EXPECT_EQ(gate->inputPin(3)->valueType, vt::Digital);
     EXPECT_EQ(gate->inputPin(3)->displayType, dt::VarName);
 }
@@ -171,7 +169,7 @@ TEST_F(PinCount, SetParametersCopiesValuesAndFollowsIna)
     ASSERT_EQ(limit->params.size(), 2u);
     EXPECT_TRUE(doc.setParameters(*limit, {"0.5", "say \"hi\""}, EditContext{}));
     EXPECT_EQ(limit->params[0].value, "0.5");
-    EXPECT_EQ(limit->params[1].value, "say  hi ");  // a quote would break the file
+    EXPECT_EQ(limit->params[1].value, "say  hi "); // a quote would break the file
 }
 
 TEST_F(PinCount, XyCurveNeedsEqualListLengths)
@@ -186,7 +184,8 @@ TEST_F(PinCount, XyCurveNeedsEqualListLengths)
 
     // A parser that fails first: no count message on top of its own.
     doc.hooks().parseValueList = [](TKiste&, bool xList, const std::string&, bool& ok) {
-        if (xList) ok = false;
+        if (xList)
+            ok = false;
         return xList ? 3 : 2;
     };
     EXPECT_FALSE(doc.setParameters(*curve, {"-1 0,5 1", "0 1"}, EditContext{}));
@@ -208,7 +207,7 @@ TEST_F(PinCount, MacroHooks)
     EXPECT_FALSE(doc.setParameters(*macro, {"NEU"}, EditContext{}));
     EXPECT_EQ(macro->params[0].value, "NEU");
     EXPECT_EQ(macro->colour, colour::Green);
-    EXPECT_EQ(red->colour, colour::Normal);  // highlights were reset first
+    EXPECT_EQ(red->colour, colour::Normal); // highlights were reset first
 
     // Unchanged values run no macro checks.
     macro->colour = colour::Normal;
@@ -232,5 +231,5 @@ TEST_F(PinCount, PortAndOnlineHooks)
     EXPECT_EQ(sent, 1);
 }
 
-}  // namespace
-}  // namespace fup
+} // namespace
+} // namespace fup

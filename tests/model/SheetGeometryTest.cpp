@@ -19,11 +19,12 @@ TEST_P(PixelToGrid, RoundsToTheNearestGridPointNeverBelowZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, PixelToGrid,
-                         ::testing::Values(GridCase{0, 0, 10, 0}, GridCase{4, 0, 10, 0}, GridCase{5, 0, 10, 1},
-                                           GridCase{14, 0, 10, 1}, GridCase{15, 0, 10, 2},
-                                           GridCase{3, 100, 10, 10}, GridCase{-30, 0, 10, 0},
-                                           GridCase{-6, 0, 10, 0}, GridCase{3, 0, 7, 0}, GridCase{4, 0, 7, 1},
-                                           GridCase{27, 0, 28, 1}, GridCase{13, 0, 28, 0}));
+                         ::testing::Values(GridCase{0, 0, 10, 0}, GridCase{4, 0, 10, 0},
+                                           GridCase{5, 0, 10, 1}, GridCase{14, 0, 10, 1},
+                                           GridCase{15, 0, 10, 2}, GridCase{3, 100, 10, 10},
+                                           GridCase{-30, 0, 10, 0}, GridCase{-6, 0, 10, 0},
+                                           GridCase{3, 0, 7, 0}, GridCase{4, 0, 7, 1}, GridCase{27, 0, 28, 1},
+                                           GridCase{13, 0, 28, 0}));
 
 TEST(SheetGeometry, GridAndPixelRoundTrip)
 {
@@ -31,7 +32,7 @@ TEST(SheetGeometry, GridAndPixelRoundTrip)
     for (int g : {0, 1, 7, 564}) {
         const PixelPoint p = toPixel({g, g}, view);
         EXPECT_EQ(toGrid(p, view), (GridPoint{g, g}));
-        EXPECT_EQ(toGrid({p.x + 5, p.y - 6}, view), (GridPoint{g, g}));  // within half a pitch
+        EXPECT_EQ(toGrid({p.x + 5, p.y - 6}, view), (GridPoint{g, g})); // within half a pitch
     }
 }
 
@@ -42,7 +43,7 @@ struct GeometryFixture : ::testing::Test {
     void SetUp() override
     {
         doc.setScroll(20, 30);
-        add = doc.createBlock(13, 2, 1, 1, 10, 5, false);  // width 2, 3 rows
+        add = doc.createBlock(13, 2, 1, 1, 10, 5, false); // width 2, 3 rows
     }
     ViewGeometry view() const { return ViewGeometry::of(doc); }
 };
@@ -101,16 +102,13 @@ TEST_P(PinLabel, Padding)
     EXPECT_EQ(pinLabelText(pin), GetParam().label);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, PinLabel,
-                         ::testing::Values(LabelCase{"o", ek::OutputPin, false, "o "},
-                                           LabelCase{"a", ek::InputPin, false, "a "},
-                                           LabelCase{"i", ek::InputPin, false, " i "},
-                                           LabelCase{"t", ek::InputPin, false, " t "},
-                                           LabelCase{"+1", ek::InputPin, false, "+1"},
-                                           LabelCase{"", ek::InputPin, false, ""},
-                                           LabelCase{"a", ek::InputPin, true, "/a"},
-                                           LabelCase{"i1", ek::InputPin, true, "/i1"},
-                                           LabelCase{"o", ek::OutputPin, true, "o "}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, PinLabel,
+    ::testing::Values(LabelCase{"o", ek::OutputPin, false, "o "}, LabelCase{"a", ek::InputPin, false, "a "},
+                      LabelCase{"i", ek::InputPin, false, " i "}, LabelCase{"t", ek::InputPin, false, " t "},
+                      LabelCase{"+1", ek::InputPin, false, "+1"}, LabelCase{"", ek::InputPin, false, ""},
+                      LabelCase{"a", ek::InputPin, true, "/a"}, LabelCase{"i1", ek::InputPin, true, "/i1"},
+                      LabelCase{"o", ek::OutputPin, true, "o "}));
 
 TEST(SheetGeometry, ParameterLinePitchIsSevenSixthsOfTheFontMinusOne)
 {
@@ -141,7 +139,7 @@ TEST(SheetGeometry, ParameterLinesFollowTheDisplayMode)
 
 TEST_F(GeometryFixture, LayoutPlacesLabelsNumberAndParameterLines)
 {
-    TKiste* limit = doc.createBlock(35, 0, 0, 1, 10, 5, false);  // OG, UG
+    TKiste* limit = doc.createBlock(35, 0, 0, 1, 10, 5, false); // OG, UG
     limit->number = 12;
     const TextMetrics metrics{12, 6, {}};
     const BlockPaint paint = layoutBlock(*limit, view(), metrics, ParamDisplay::All);
@@ -152,7 +150,7 @@ TEST_F(GeometryFixture, LayoutPlacesLabelsNumberAndParameterLines)
     EXPECT_EQ(paint.number.box.left, paint.body.left + 2);
     EXPECT_EQ(paint.number.box.bottom(), paint.body.bottom() - 1);
     ASSERT_EQ(paint.parameters.size(), 2u);
-    EXPECT_EQ(paint.parameters[0].text, "hi=");  // prompt, "=", the (empty) value
+    EXPECT_EQ(paint.parameters[0].text, "hi="); // prompt, "=", the (empty) value
     EXPECT_EQ(paint.parameters[0].box.top, paint.body.bottom());
     EXPECT_EQ(paint.parameters[0].box.left, paint.body.left);
     EXPECT_EQ(paint.parameters[1].box.top, paint.body.bottom() + 13);
@@ -204,11 +202,11 @@ TEST_F(HitFixture, PinHandleBeatsNameAndBody)
     SheetHit hit = at(80, 40);
     EXPECT_EQ(hit.kind, SheetHit::Kind::Pin);
     EXPECT_EQ(hit.pin, add->inputPin(1));
-    hit = at(123, 42);  // just outside the right edge, on the output's handle
+    hit = at(123, 42); // just outside the right edge, on the output's handle
     EXPECT_EQ(hit.kind, SheetHit::Kind::Pin);
     EXPECT_EQ(hit.pin, add->outputPin(1));
 
-    hit = at(88, 61);  // on the name "+2"
+    hit = at(88, 61); // on the name "+2"
     EXPECT_EQ(hit.kind, SheetHit::Kind::PinLabel);
     EXPECT_EQ(hit.pin, add->inputPin(2));
 
@@ -218,7 +216,7 @@ TEST_F(HitFixture, PinHandleBeatsNameAndBody)
     EXPECT_EQ(hit.pin, nullptr);
 
     EXPECT_EQ(at(200, 200).kind, SheetHit::Kind::None);
-    EXPECT_EQ(at(120, 20).kind, SheetHit::Kind::None);  // right edge is exclusive, no pin there
+    EXPECT_EQ(at(120, 20).kind, SheetHit::Kind::None); // right edge is exclusive, no pin there
 }
 
 TEST_F(HitFixture, TopmostBlockWinsAndOtherSheetsAreIgnored)
@@ -231,7 +229,7 @@ TEST_F(HitFixture, TopmostBlockWinsAndOtherSheetsAreIgnored)
 
 TEST_F(HitFixture, HiddenPinsAreNeverHit)
 {
-    TKiste* port = doc.createBlock(182, 0, 0, 1, 30, 5, false);  // hidden input "i" at (280, 40)
+    TKiste* port = doc.createBlock(182, 0, 0, 1, 30, 5, false); // hidden input "i" at (280, 40)
     const SheetHit hit = at(280, 40);
     EXPECT_EQ(hit.kind, SheetHit::Kind::Block);
     EXPECT_EQ(hit.block, port);
@@ -240,5 +238,5 @@ TEST_F(HitFixture, HiddenPinsAreNeverHit)
     EXPECT_EQ(paint.pins[0].pin->name, "o");
 }
 
-}  // namespace
-}  // namespace fup
+} // namespace
+} // namespace fup
