@@ -54,7 +54,11 @@ QAction* MainWindow::blockAction(int type) const
 QAction* MainWindow::addCommand(QMenu* menu, const char* caption, Cmd cmd, void (Haupt::*handler)())
 {
     QAction* action = menu->addAction(qs(tx(caption)));
-    connect(action, &QAction::triggered, this, [this, handler] { (haupt_.get()->*handler)(); });
+    connect(action, &QAction::triggered, this, [this, handler] {
+        (haupt_.get()->*handler)();
+        // Qt toggles a check mark by itself; the editor's state decides it.
+        haupt_->refreshMenus();
+    });
     actions_[cmd] = action;
     return action;
 }

@@ -1,0 +1,202 @@
+#include "gui/MainWindow.h"
+#include "gui/MessageWindow.h"
+#include "gui/SheetView.h"
+#include "model/Catalogue.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+namespace fup::gui {
+namespace {
+
+QApplication& application()
+{
+    static int argc = 1;
+    static char name[] = "test_gui";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// Answers every question with fixed texts and records the boxes.
+class ScriptedDialogs final : public platform::Dialogs {
+public:
+    void messageBox(const std::string& text) override { boxes.push_back(text); }
+    bool askYesNo(const std::string&) override { return true; }
+    platform::Answer askYesNoCancel(const std::string&) override { return platform::Answer::Yes; }
+    std::optional<std::string> inputQuery(const std::string&, const std::string& prompt,
+                                          const std::string& initial) override
+    {
+        prompts.push_back(prompt);
+        return answer.empty() ? initial : answer;
+    }
+    std::optional<std::string> passwordQuery(const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
+                                                      const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
+                                                      const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
+    {
+        return std::nullopt;
+    }
+
+    std::vector<std::string> boxes;
+    std::vector<std::string> prompts;
+    std::string answer;
+};
+
+struct Editor {
+    Editor()
+    {
+        application();
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        window = std::make_unique<MainWindow>(std::move(scripted));
+        window->haupt().startUp({}, std::filesystem::temp_directory_path(), true);
+    }
+    Haupt& haupt() { return window->haupt(); }
+    ScriptedDialogs* dialogs;
+    std::unique_ptr<MainWindow> window;
+};
+
+void saveScreenshot(QWidget& widget, const QString& name)
+{
+    QDir().mkpath(FUP_SCREENSHOT_DIR);
+    widget.grab().save(QString(FUP_SCREENSHOT_DIR) + "/" + name);
+}
+
+TEST(MainWindow, StartsReadOnlyInEditMode)
+{
+    Editor editor;
+    MainWindow& window = *editor.window;
+    EXPECT_EQ(window.windowTitle(), "KORM: ");
+    EXPECT_EQ(editor.haupt().state().processName, "Unbenannt");
+    EXPECT_TRUE(window.action(Cmd::ReadOnly)->isChecked());
+    EXPECT_TRUE(window.action(Cmd::ModeEdit)->isChecked());
+    EXPECT_FALSE(window.action(Cmd::ModeEdit)->isEnabled());
+    EXPECT_FALSE(window.action(Cmd::Exit)->isEnabled());
+    ASSERT_NE(window.blockAction(13), nullptr);
+    EXPECT_FALSE(window.blockAction(13)->parentWidget()->isEnabled() &&
+                 window.menuBar()->actions().at(2)->isEnabled());
+    EXPECT_EQ(editor.haupt().document().sheetCount(), 1);
+
+    // Read-only off: editing and saving open up; on again: closed.
+    window.action(Cmd::ReadOnly)->trigger();
+    EXPECT_FALSE(window.action(Cmd::ReadOnly)->isChecked());
+    EXPECT_TRUE(window.action(Cmd::Exit)->isEnabled());
+    EXPECT_TRUE(editor.haupt().menuState()[Cmd::BlockMenus].enabled);
+    window.action(Cmd::ReadOnly)->trigger();
+    EXPECT_FALSE(window.action(Cmd::Exit)->isEnabled());
+    saveScreenshot(window, "main-window.png");
+}
+
+TEST(MainWindow, SimulationAndOnlineNeedAnErrorFreeProgram)
+{
+    Editor editor;
+    editor.window->action(Cmd::ModeSimulation)->trigger();
+    editor.window->action(Cmd::ModeOnline)->trigger();
+    EXPECT_EQ(editor.dialogs->boxes, (std::vector<std::string>{"Nicht Fehlerfrei: Simulation nicht moeglich",
+                                                               "Nicht Fehlerfrei: Online nicht moeglich"}));
+    EXPECT_EQ(editor.haupt().state().mode, EditorMode::Edit);
+    EXPECT_TRUE(editor.window->action(Cmd::ModeEdit)->isChecked());
+    EXPECT_FALSE(editor.window->action(Cmd::ModeSimulation)->isChecked());
+}
+
+TEST(MainWindow, EveryBlockMenuEntryCreatesItsBlock)
+{
+    Editor editor;
+    editor.window->action(Cmd::ReadOnly)->trigger();
+    Document& document = editor.haupt().document();
+    std::set<int> refused;
+    int created = 0;
+    for (const BlockMenuGroup& group : blockMenus()) {
+        for (const BlockMenuEntry& entry : group.entries) {
+            const std::size_t before = document.blocks().size();
+            editor.window->blockAction(entry.type)->trigger();
+            if (document.blocks().size() == before) {
+                refused.insert(entry.type);
+                continue;
+            }
+            ++created;
+            const TKiste& block = *document.blocks().back();
+            EXPECT_EQ(block.type, entry.type);
+            EXPECT_EQ(block.sheet, 1);
+            const PinLayout layout = pinLayout(block.type, block.n, block.m);
+            EXPECT_EQ(block.pins.size(), layout.pins.size()) << entry.caption;
+            EXPECT_EQ(block.params.size(), typeParameters(block.type, block.n, block.m).size()) << entry.caption;
+            EXPECT_EQ(block.name, block.label + " " + std::to_string(block.number)) << entry.caption;
+        }
+    }
+    // Ports and state-machine blocks belong inside macros and automats.
+    for (int type : refused)
+        EXPECT_TRUE((type >= 178 && type <= 185 && type != 180 && type != 181) || (type >= 189 && type <= 194))
+            << type;
+    EXPECT_GT(created, 150);
+    EXPECT_FALSE(editor.dialogs->boxes.empty());
+    EXPECT_EQ(editor.dialogs->boxes.front().find("nur in "), 0u);
+}
+
+TEST(MainWindow, AskedInputCountShapesTheBlock)
+{
+    Editor editor;
+    editor.window->action(Cmd::ReadOnly)->trigger();
+    editor.dialogs->answer = "5";
+    editor.window->blockAction(92)->trigger();
+    ASSERT_EQ(editor.dialogs->prompts, std::vector<std::string>{"Anzahl Eingaenge ?"});
+    const TKiste& block = *editor.haupt().document().blocks().back();
+    EXPECT_EQ(block.n, 5);
+    EXPECT_EQ(block.param("ina")->value, "5");
+    editor.dialogs->answer = "40";  // outside 2..32: the default count
+    editor.window->blockAction(92)->trigger();
+    EXPECT_EQ(editor.haupt().document().blocks().back()->n, 2);
+}
+
+TEST(MainWindow, SheetWithManyBlockTypes)
+{
+    Editor editor;
+    editor.window->resize(1400, 900);
+    editor.window->action(Cmd::ReadOnly)->trigger();
+    Document& document = editor.haupt().document();
+    const int types[] = {12, 25, 13, 14, 15, 16, 18, 19, 36, 35, 39, 68, 43, 31, 29, 46, 49, 58,
+                         108, 90, 91, 92, 93, 111, 97, 119, 130, 136, 139, 164, 129, 128, 113, 64, 150, 157};
+    int x = 4;
+    int y = 4;
+    for (int type : types) {
+        TKiste* block = document.createBlock(type, 3, 2, 1, x, y, false);
+        ASSERT_NE(block, nullptr);
+        x += 14;
+        if (x > 100) {
+            x = 4;
+            y += 22;
+        }
+    }
+    document.renumber();
+    document.flipBlock(*document.blocks()[2], editor.haupt().editContext());
+    document.blocks()[3]->passive = true;
+    document.blocks()[3]->colour = document.blocks()[3]->restingColour();
+    editor.haupt().setParameterDisplay(ParamDisplay::All);
+    editor.window->show();
+    application().processEvents();
+    saveScreenshot(editor.window->sheetView(), "sheet-many-types.png");
+    EXPECT_EQ(layoutSheet(document, editor.window->sheetView().metrics()).size(), std::size(types));
+}
+
+}  // namespace
+}  // namespace fup::gui
