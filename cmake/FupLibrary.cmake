@@ -25,7 +25,9 @@ function(fup_test subsystem)
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  target_compile_definitions(${target} PRIVATE FUP_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  target_compile_definitions(${target} PRIVATE FUP_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
+                                                FUP_LOCALE_DIR="${CMAKE_BINARY_DIR}/bin/locale")
+  add_dependencies(${target} translations)
   include(GoogleTest)
   gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
                        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

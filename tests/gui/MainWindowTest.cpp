@@ -200,3 +200,78 @@ TEST(MainWindow, SheetWithManyBlockTypes)
 
 }  // namespace
 }  // namespace fup::gui
+
+namespace fup::gui {
+namespace {
+
+TEST(MainWindow, StartUpArgumentsAndExitCodes)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        int exitCode;
+        int target;
+        int cycleNumber;
+    };
+    const std::string dir = std::filesystem::temp_directory_path().string();
+    for (const Case& c : std::vector<Case>{
+             {{}, 0, -1, -1},
+             {{dir + "/pump.KR2", "10"}, 0, -1, -1},
+             {{"", "", "", "", "", "0", "", " 3 "}, 0, 3, 0},
+             {{"", "", "", "", "", "", "", "11"}, 9, -1, -1},
+             {{"", "", "", "", "", "65"}, 10, -1, -1},
+             // Argument 6 is read after argument 8: its error is the last report.
+             {{"", "", "", "", "", "65", "", "11"}, 10, -1, -1},
+         }) {
+        application();
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        MainWindow window(std::move(scripted));
+        window.haupt().startUp(c.arguments, dir, true);
+        const EditorState& state = window.haupt().state();
+        EXPECT_EQ(window.haupt().exitCode(), c.exitCode) << testing::PrintToString(c.arguments);
+        EXPECT_EQ(state.target, c.target);
+        EXPECT_EQ(state.cycleNumber, c.cycleNumber);
+        EXPECT_TRUE(state.readOnly);
+        EXPECT_EQ(state.mode, EditorMode::Edit);
+    }
+}
+
+TEST(MainWindow, BlockArgumentAndErrorListDoubleClick)
+{
+    Editor editor;
+    Document& document = editor.haupt().document();
+    document.appendSheet("zwei");
+    TKiste* block = document.createBlock(13, 2, 1, 2, 40, 30, false);
+    document.renumber();
+    EXPECT_TRUE(editor.haupt().showBlockNumber(block->number));
+    EXPECT_EQ(document.currentSheet(), 2);
+    EXPECT_EQ(block->colour, colour::Red);
+    EXPECT_FALSE(editor.haupt().showBlockNumber(99));
+
+    // A report during a compile goes to the list; double click leads back to the block.
+    document.setCurrentSheet(1);
+    editor.haupt().reporter().setCompileRunning(true);
+    editor.haupt().reporter().error(block, "kaputt");
+    editor.haupt().reporter().setCompileRunning(false);
+    ASSERT_EQ(editor.haupt().errorList().entries().size(), 1u);
+    EXPECT_EQ(editor.haupt().errorList().entries()[0].text, "Fehler : kaputt");
+    EXPECT_TRUE(editor.dialogs->boxes.empty());
+    editor.haupt().showBlockNumber(editor.haupt().errorList().blockAt(0));
+    EXPECT_EQ(document.currentSheet(), 2);
+}
+
+TEST(MainWindow, ReportWithBlockShowsItsSheetAndColoursIt)
+{
+    Editor editor;
+    Document& document = editor.haupt().document();
+    document.appendSheet("");
+    TKiste* block = document.createBlock(92, 2, 1, 2, 10, 10, false);
+    editor.haupt().reporter().warning(block, "schau");
+    EXPECT_EQ(document.currentSheet(), 2);
+    EXPECT_EQ(block->colour, colour::Yellow);
+    EXPECT_EQ(editor.dialogs->boxes, std::vector<std::string>{"Warnung: schau"});
+    EXPECT_TRUE(editor.window->messageWindow().text().endsWith("Warnung: schau"));
+    EXPECT_EQ(editor.haupt().exitCode(), 9);
+}
+
+}  // namespace
+}  // namespace fup::gui
