@@ -17,13 +17,18 @@ function(fup_library folder)
   endif()
 endfunction()
 
-# fup_test(<subsystem> [LIBS lib...]): one GoogleTest executable per tests/ folder.
+# fup_test(<subsystem> [OWN_MAIN] [LIBS lib...]): one GoogleTest executable per tests/
+# folder. OWN_MAIN: the folder brings its own main() (the GUI tests need a QApplication
+# that outlives every test and dies before static destruction).
 function(fup_test subsystem)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "LIBS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   set(target test_${subsystem})
   add_executable(${target} ${sources})
-  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+  if(NOT ARG_OWN_MAIN)
+    target_link_libraries(${target} PRIVATE GTest::gtest_main)
+  endif()
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${target} PRIVATE FUP_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
                                                 FUP_LOCALE_DIR="${CMAKE_BINARY_DIR}/bin/locale")

@@ -17,14 +17,6 @@
 namespace fup::gui {
 namespace {
 
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "test_gui";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
 
 // Answers every question with fixed texts and records the boxes.
 class ScriptedDialogs final : public platform::Dialogs {
@@ -65,7 +57,6 @@ public:
 struct Editor {
     Editor()
     {
-        application();
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
         window = std::make_unique<MainWindow>(std::move(scripted));
@@ -193,7 +184,7 @@ TEST(MainWindow, SheetWithManyBlockTypes)
     document.blocks()[3]->colour = document.blocks()[3]->restingColour();
     editor.haupt().setParameterDisplay(ParamDisplay::All);
     editor.window->show();
-    application().processEvents();
+    QApplication::processEvents();
     saveScreenshot(editor.window->sheetView(), "sheet-many-types.png");
     EXPECT_EQ(layoutSheet(document, editor.window->sheetView().metrics()).size(), std::size(types));
 }
@@ -222,7 +213,6 @@ TEST(MainWindow, StartUpArgumentsAndExitCodes)
              // Argument 6 is read after argument 8: its error is the last report.
              {{"", "", "", "", "", "65", "", "11"}, 10, -1, -1},
          }) {
-        application();
         auto scripted = std::make_unique<ScriptedDialogs>();
         MainWindow window(std::move(scripted));
         window.haupt().startUp(c.arguments, dir, true);
