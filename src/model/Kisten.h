@@ -22,9 +22,8 @@ constexpr Rgb Black = 0x000000;
 } // namespace colour
 
 // What block operations need to know about the editor; the shell fills it from its state.
-// The numbering of the modes is the editor's (0 Edit, 1 Online, 2 Simulation).
 struct EditContext {
-    enum class Mode : unsigned char { Edit = 0, Online = 1, Simulation = 2 };
+    using Mode = EditorMode;
     Mode mode = Mode::Edit;
     bool readOnly = false;
     bool onlineConnected = false; // Online mode: the session is connected

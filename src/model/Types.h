@@ -20,6 +20,9 @@ constexpr std::uint8_t Point = 1;
 constexpr std::uint8_t InputPin = 2;
 }  // namespace ek
 
+// The editor's modes, numbered as everywhere in the program.
+enum class EditorMode : unsigned char { Edit = 0, Online = 1, Simulation = 2 };
+
 // 0xRRGGBB
 using Rgb = std::uint32_t;
 namespace colour {

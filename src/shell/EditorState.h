@@ -1,11 +1,11 @@
 #pragma once
 
+#include "model/Types.h"
+
 #include <filesystem>
 #include <string>
 
 namespace fup {
-
-enum class EditorMode : unsigned char { Edit = 0, Online = 1, Simulation = 2 };
 
 // The address text that stands for "no controller address configured".
 inline constexpr const char* NotConfiguredAddress = "000.000.000.000";

@@ -43,7 +43,7 @@ int Haupt::blockNumber(const TKiste& block) const { return block.number; }
 EditContext Haupt::editContext() const
 {
     EditContext context;
-    context.mode = static_cast<EditContext::Mode>(state_.mode);
+    context.mode = state_.mode;
     context.readOnly = state_.readOnly;
     context.onlineConnected = context_.onlineConnected;
     return context;
