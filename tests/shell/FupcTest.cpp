@@ -4,6 +4,8 @@
 #include "shell/cli/Fupc.h"
 #include "shell/cli/Json.h"
 
+#include "model/Kisten.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -292,12 +294,14 @@ TEST(Fupc, BlocksTextListsTypesInOrderGiven)
 
 TEST(Fupc, ReporterLinesAndExitCode)
 {
-    int a = 0;
-    const auto* block = reinterpret_cast<const TKiste*>(&a);  // only passed on, never read
-    const BlockDescriber describe = [](const TKiste*) { return BlockRef{12, "ADGR", "ADGR 12"}; };
+    TKiste adder;
+    adder.number = 12;
+    adder.label = "ADGR";
+    adder.name = "ADGR 12";
+    const TKiste* block = &adder;
 
     std::ostringstream err;
-    CliReporter plain("anlage.KR2", err, false, describe);
+    CliReporter plain("anlage.KR2", err, false);
     EXPECT_EQ(plain.exitCode(), 0);
     bool ok = true;
     plain.warning(nullptr, "Datei ohne Ziel-System");
@@ -319,7 +323,7 @@ TEST(Fupc, ReporterLinesAndExitCode)
                          "anlage.KR2: Kommentar erwartet\n");
 
     std::ostringstream jsonErr;
-    CliReporter json("a \"b\".KR2", jsonErr, true, describe);
+    CliReporter json("a \"b\".KR2", jsonErr, true);
     json.setShowLog(true);
     json.error(block, "Fehlerhafte SPS_Datei(kisten)");
     json.warning(nullptr, "Tab\there");
@@ -333,10 +337,4 @@ TEST(Fupc, ReporterLinesAndExitCode)
     EXPECT_EQ(out[2], "{\"file\":\"a \\\"b\\\".KR2\",\"severity\":\"log\",\"block\":null,\"label\":null,"
                       "\"text\":\"File-Version= 21\"}");
     EXPECT_EQ(json.exitCode(), 9);
-
-    // Without a describer a block report still goes out, unnamed.
-    std::ostringstream bare;
-    CliReporter anonymous("x.KR2", bare, false);
-    anonymous.error(block, "kaputt");
-    EXPECT_EQ(bare.str(), "x.KR2: Fehler: kaputt\n");
 }

@@ -1,36 +1,33 @@
 #include "shell/cli/CliReporter.h"
 
+#include "model/Kisten.h"
 #include "model/Translate.h"
 #include "shell/MessageReporter.h"
 #include "shell/cli/Json.h"
 
 namespace fup::cli {
 
-CliReporter::CliReporter(std::string file, std::ostream& err, bool json, BlockDescriber describe)
-    : file_(std::move(file)), err_(err), json_(json), describe_(std::move(describe))
+CliReporter::CliReporter(std::string file, std::ostream& err, bool json)
+    : file_(std::move(file)), err_(err), json_(json)
 {
 }
 
 void CliReporter::write(const TKiste* block, const char* severity, const std::string& prefix,
                         const std::string& text)
 {
-    // Without a describer the block cannot be named; the report still goes out.
-    std::optional<BlockRef> ref;
-    if (block && describe_)
-        ref = describe_(block);
     if (json_) {
         JsonObject line;
         line.field("file", file_).field("severity", severity);
-        if (ref)
-            line.field("block", ref->number).field("label", ref->label);
+        if (block)
+            line.field("block", block->number).field("label", block->label);
         else
             line.null("block").null("label");
         line.field("text", text);
         err_ << line.str() << '\n';
     } else {
         err_ << file_ << ": " << prefix;
-        if (ref)
-            err_ << ref->name << ": ";
+        if (block)
+            err_ << block->name << ": ";
         err_ << text << '\n';
     }
     err_.flush();

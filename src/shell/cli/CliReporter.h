@@ -2,32 +2,21 @@
 
 #include "model/Reporter.h"
 
-#include <functional>
-#include <optional>
 #include <ostream>
 #include <string>
 
 namespace fup::cli {
 
-// How a report names its block: number and catalogue label, and the name used in
-// messages (label + number).
-struct BlockRef {
-    int number = 0;
-    std::string label;
-    std::string name;
-};
-// Called only with a block; it names the block without the reporter knowing its class.
-using BlockDescriber = std::function<BlockRef(const TKiste*)>;
 
 // The command line's reporter: one line on the error stream per report.
-//   plain: "FILE: Fehler: NAME: TEXT", "FILE: Warnung: TEXT", raw texts without prefix
+//   plain: "FILE: Fehler: NAME: TEXT" (NAME = the block's name), "FILE: Warnung: TEXT", raw texts without prefix
 //   JSON:  {"file":..,"severity":"error"|"warning"|"info"|"log","block":N|null,
 //           "label":..|null,"text":..} per line
 // Errors and warnings set the exit code (the last report decides); boxes are shown as
 // "info" lines, log lines only when asked for.
 class CliReporter final : public Reporter {
 public:
-    CliReporter(std::string file, std::ostream& err, bool json, BlockDescriber describe = {});
+    CliReporter(std::string file, std::ostream& err, bool json);
 
     void error(const TKiste* block, const std::string& text, bool& ok) override;
     void warning(const TKiste* block, const std::string& text) override;
@@ -46,7 +35,6 @@ private:
     std::string file_;
     std::ostream& err_;
     bool json_;
-    BlockDescriber describe_;
     bool showLog_ = false;
     int exitCode_ = 0;
 };
