@@ -329,6 +329,8 @@ TKante* Document::addPin(TKiste& block, std::uint8_t kind, const std::string& na
     pin->valueType = valueType;
     pin->displayType = defaultDisplayType(valueType);
     pin->constCapable = constCapable;
+    if (kind == ek::OutputPin)
+        pin->source = pin; // an output pin drives its own net
     pin->hidden = hidden;
     pin->selected = block.selected;
     pin->x = (kind == ek::OutputPin) != block.flipped ? block.widthGrid() : 0;
@@ -371,6 +373,10 @@ void Document::disconnectInternal(TKante& a, TKante& b)
         a.parent = nullptr;
         if (!a.isOutput())
             releaseSubtree(a);
+    } else if (!netSource(a) && !a.isOutput()) {
+        // An undriven net owes its point types to its pins, and the pins that typed a's
+        // side may have been on b's: its points are typed again from what is left.
+        releaseSubtree(a);
     }
     if (b.isPoint() && b.neighbourCount == 0)
         retire(b);

@@ -13,6 +13,23 @@
 namespace fup {
 
 class Reporter;
+struct TimeBase;
+
+// Why connect refuses to join two elements; None when every rule holds.
+enum class ConnectRefusal {
+    None,
+    NotWirable,       // removed, or a hidden pin
+    SameElement,      // an element with itself
+    UntypedSource,    // a net driven by an untyped output meets a typed element
+    ValueTypes,       // incompatible value types
+    NeighboursFull,   // an element has 4 neighbours already: "Max. NachbarAnzahl erreicht"
+    PinTaken,         // a pin is wired already (a macro input pin twice)
+    ExternalVariable, // an input pin carries a variable or constant: "ExtVar-Input"
+    PinAcrossSheets,  // only intermediate points join sheets: "IoPin: ..."
+    SecondCrossLink,  // a point has its link to another sheet already: "Durchkontaktierung: ..."
+    Cycle,            // b is in a's net already
+    TwoSources,       // "AusGaenge nicht zusammenschalten"
+};
 
 struct Sheet {
     std::string name; // "Seitenbezeichnung", may be empty, never holds a double quote
@@ -140,7 +157,8 @@ class Document {
 
     // Select frame: every block of the current sheet with left <= x < right and
     // top <= y < bottom is selected (pins with it), takes the selection colour and is
-    // marked framed directly; every other block loses that mark.
+    // marked framed directly; every other block loses that mark. Intermediate points of
+    // the current sheet inside the same rectangle are selected as well.
     void selectInRect(int left, int top, int right, int bottom);
     // Selects every block and wire element on that inside, recursively into nested
     // insides; returns the instance numbers visited.
@@ -180,6 +198,74 @@ class Document {
     // then taken out of the list. Without removeItself a link between two input pins on
     // different sheets (a macro pin and its port) is kept.
     void removeElement(TKante& e, bool removeItself);
+
+    // --- wire operations (DocumentWires.cpp) ---------------------------------------------
+    // The first rule a connect of a with b would break, in the order they are checked.
+    ConnectRefusal connectRefusal(const TKante& a, const TKante& b) const;
+    // Draws a wire from a onto b: when every rule holds the two become neighbours, the
+    // source of either side is carried into the other and value types spread; otherwise
+    // nothing changes and the refusals that have a message report it. True when linked.
+    bool connect(TKante& a, TKante& b);
+    // "Verbindung einfuegen": offered on an element with a source that is a pin with one
+    // neighbour or has exactly two neighbours.
+    bool canInsertPoint(const TKante& e) const;
+    // A new point one grid unit up-left of e (up-right of a flipped block's pin), linked
+    // between e and the neighbour towards its source; none when not offered.
+    TKante* insertPoint(TKante& e);
+    // "Folge Verbindung": the neighbour of an intermediate point that lies on another
+    // ordinary sheet, or none.
+    TKante* followTarget(const TKante& e) const;
+    // Makes the sheet of that neighbour current and centres the view on it; the
+    // neighbour, or none when there is nothing to follow.
+    TKante* followLink(const TKante& e);
+    // Sources and parents are derived: rebuilt from every output pin after a file was
+    // read, then value types spread from every input pin.
+    void rebuildNets();
+
+    // "Edit Signalkommentar": the net's comment is kept on its source; double quotes become
+    // blanks; the element shows it when it is not empty. False (nothing changed) when e
+    // has no source.
+    bool setSignalComment(TKante& e, const std::string& entered);
+    // "Signalkommentar Ein/Aus" on an intermediate point; false for other elements.
+    bool toggleCommentFlag(TKante& e);
+    // "Invertiere Eingang": input pins of AND, OR and bits-to-register only.
+    bool invertInput(TKante& pin);
+
+    // Whether the variable entries are offered: not on pins of the in-ports 178, 182, 184,
+    // of state-machine blocks, nor on untyped pins.
+    static bool variableAllowed(const TKante& pin);
+    // The name entered for "Variablen-Name festlegen" (already through the dialog): own
+    // variable on an output pin, reference on an input pin, whose wire goes first. A
+    // blank inside or more than 12 characters is refused with a warning; an empty answer
+    // changes nothing. True when the name was taken.
+    bool setVariableName(TKante& pin, const std::string& entered);
+    // "fremde Variable nutzen (Referenz)": output pins only.
+    bool setReference(TKante& pin, const std::string& entered);
+    // "Variable/Referenz loeschen": no variable, no label; the one neighbour, if there is
+    // exactly one, loses its variable type as well.
+    void clearVariable(TKante& pin);
+
+    // "Konstante erzeugen": constant-capable input pins; the display type chooses the
+    // encoding and must suit the pin's value type (fixed point and integer: fixed, decimal,
+    // hexadecimal, time, angle; digital: value; floating point: float). The pin's wire is
+    // removed first. A refused entry reports its message and changes nothing.
+    bool createConstant(TKante& pin, std::uint8_t displayType, const std::string& entered,
+                        const TimeBase& base);
+    // "Konstante aendern": a digital constant toggles (entered is ignored); others take the
+    // new text in their display type.
+    bool changeConstant(TKante& pin, const std::string& entered, const TimeBase& base);
+    // "Konstante loeschen".
+    void clearConstant(TKante& pin);
+    // Display entries of Simulation and Online mode; "Unsichtbar" clears the flag.
+    void setDisplayType(TKante& e, std::uint8_t displayType);
+    void hideValueLabel(TKante& e);
+
+    // Move check before the selection goes dsheet sheets further: "ok", or the message
+    // that refuses it (translated).
+    std::string moveCheck(int dsheet) const;
+    // Every selected element changes its sheet by dsheet; selected points also move by
+    // dx, dy grid units (pins follow their blocks).
+    void moveSelectedElements(int dx, int dy, int dsheet);
 
   private:
     TKiste* takeBlock();

@@ -80,6 +80,10 @@ void Document::selectInRect(int left, int top, int right, int bottom)
         for (TKante* p : b->pins)
             p->selected = true;
     }
+    for (TKante* e : kanten_)
+        if (e->isPoint() && e->sheet == currentSheet_ && left <= e->x && e->x < right && top <= e->y &&
+            e->y < bottom)
+            e->selected = true;
 }
 
 std::vector<int> Document::selectInside(int instance)

@@ -80,24 +80,6 @@ bool unlinkNeighbours(TKante& a, TKante& b)
     return found;
 }
 
-namespace {
-
-// Every element reachable from start over neighbour links, start first.
-std::vector<TKante*> reachable(TKante& start)
-{
-    std::vector<TKante*> order{&start};
-    std::unordered_set<const TKante*> seen{&start};
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        for (TKante* n : order[i]->neighbours) {
-            if (n && seen.insert(n).second)
-                order.push_back(n);
-        }
-    }
-    return order;
-}
-
-} // namespace
-
 void spreadValueType(TKante& start, std::uint8_t valueType)
 {
     if (valueType == vt::None)
@@ -120,20 +102,93 @@ void spreadValueType(TKante& start, std::uint8_t valueType)
 
 void releaseSubtree(TKante& start)
 {
-    std::vector<TKante*> subtree = reachable(start);
+    if (start.isOutput())
+        return;
+    std::vector<TKante*> stack{&start};
+    std::unordered_set<const TKante*> seen{&start};
     TKante* lastPin = nullptr;
-    for (TKante* e : subtree) {
-        if (e->isOutput())
-            continue; // another source keeps itself; cannot happen in a tree
+    while (!stack.empty()) {
+        TKante* e = stack.back();
+        stack.pop_back();
         e->source = nullptr;
         e->parent = nullptr;
         if (e->isPoint())
             e->valueType = vt::None;
         else
             lastPin = e;
+        for (TKante* n : e->neighbours)
+            if (n && !n->isOutput() && seen.insert(n).second)
+                stack.push_back(n);
     }
     if (lastPin)
         spreadValueType(*lastPin, lastPin->valueType);
+}
+
+TKante* netSource(const TKante& e)
+{
+    if (e.isOutput())
+        return const_cast<TKante*>(&e);
+    return e.source;
+}
+
+bool reachable(const TKante& from, const TKante& to)
+{
+    if (&from == &to)
+        return true;
+    std::vector<const TKante*> stack{&from};
+    std::unordered_set<const TKante*> seen{&from};
+    while (!stack.empty()) {
+        const TKante* e = stack.back();
+        stack.pop_back();
+        for (const TKante* n : e->neighbours) {
+            if (!n || !seen.insert(n).second)
+                continue;
+            if (n == &to)
+                return true;
+            stack.push_back(n);
+        }
+    }
+    return false;
+}
+
+void propagateSource(TKante& start, TKante& from, TKante& source)
+{
+    struct Step {
+        TKante* element;
+        TKante* parent;
+    };
+    std::vector<Step> stack{{&start, &from}};
+    // A tree needs no record of visited elements, but a damaged file may hold a cycle.
+    std::unordered_set<const TKante*> seen{&start, &from};
+    while (!stack.empty()) {
+        const Step step = stack.back();
+        stack.pop_back();
+        TKante* e = step.element;
+        e->source = &source;
+        e->parent = step.parent;
+        if (e->isPoint())
+            e->valueType = source.valueType;
+        for (TKante* n : e->neighbours)
+            if (n && !n->isOutput() && seen.insert(n).second)
+                stack.push_back({n, e});
+    }
+}
+
+int crossSheetNeighbourCount(const TKante& e)
+{
+    int count = 0;
+    for (const TKante* n : e.neighbours)
+        if (n && n->sheet != e.sheet)
+            ++count;
+    return count;
+}
+
+TKante* crossSheetNeighbour(const TKante& e)
+{
+    for (TKante* n : e.neighbours)
+        if (n && n->sheet != e.sheet)
+            return n;
+    return nullptr;
 }
 
 } // namespace fup

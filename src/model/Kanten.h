@@ -95,10 +95,28 @@ bool unlinkNeighbours(TKante& a, TKante& b);
 // The element lost the neighbour through which its source arrived: source and parent are
 // cleared in its whole subtree, intermediate points there become untyped, and the value
 // type of the last pin found in the subtree is spread over its untyped points again.
+// The walk never enters an output pin: that would be another net.
 void releaseSubtree(TKante& start);
 
 // Gives every untyped intermediate point reachable from start (without passing a pin) the
 // value type of start.
 void spreadValueType(TKante& start, std::uint8_t valueType);
+
+// The output pin that drives the element's net: an output pin drives its own, whatever its
+// source field says; none while the net has no source.
+TKante* netSource(const TKante& e);
+
+// True when `to` can be reached from `from` over neighbour links (any element kind).
+bool reachable(const TKante& from, const TKante& to);
+
+// start has just been joined to `from`, whose net is driven by source: start and everything
+// behind it (never entering an output pin) take the source and a parent link towards it;
+// intermediate points also take the source's value type.
+void propagateSource(TKante& start, TKante& from, TKante& source);
+
+// Neighbours on another sheet than the element itself.
+int crossSheetNeighbourCount(const TKante& e);
+// The first neighbour on another sheet, or none.
+TKante* crossSheetNeighbour(const TKante& e);
 
 } // namespace fup
