@@ -1,0 +1,235 @@
+// Comment-text and block records of diagram texts.
+#include "persistence/DiagramReader.h"
+
+#include "model/Catalogue.h"
+#include "model/Document.h"
+#include "model/Reporter.h"
+#include "model/Translate.h"
+#include "persistence/Numbers.h"
+
+#include <climits>
+
+namespace fup {
+
+namespace {
+
+// Limits that keep corrupt numbers away from the arithmetic of drawing and layout.
+constexpr int MaxCount = 1000;  // pins per side, far above the 32 (300 for ST) in use
+
+std::string trimmed(const std::string& s)
+{
+    const auto first = s.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+}  // namespace
+
+bool DiagramReader::readTexts(std::vector<CommentTextRecord>* texts)
+{
+    for (;;) {
+        const Token open = steps_.next();
+        if (open.code == Tok::Close) return true;
+        if (open.code != Tok::Open) {
+            steps_.fail("TextenEnde ohne )");
+            return false;
+        }
+        steps_.expect(Tok::TEXT, "TEXT erwartet");
+        const auto x = steps_.integer("X-Pos");
+        const auto y = steps_.integer("Y-Pos");
+        const auto sheet = steps_.integer("Z-Pos");
+        CommentTextRecord record;
+        const Token t = steps_.next();
+        if (t.code == Tok::Word) {
+            // Files of the present version: the style, then the text.
+            const auto style = parseInteger(t.text);
+            if (!style) steps_.fail("ungültige Textgröße");
+            else record.style = *style;
+            if (const auto body = steps_.text("kein Text")) record.text = std::string(*body);
+        } else if (t.code == Tok::Text) {
+            record.text = std::string(t.text);  // old files: no style
+        } else {
+            steps_.fail("kein Text");
+        }
+        steps_.expect(Tok::Close, "kein )nach Text");
+        if (!steps_.ok()) return false;
+
+        record.x = *x;
+        record.y = *y;
+        record.sheet = *sheet;
+        if (placement_.pasting && record.sheet < FirstInstanceNumber) {
+            record.x += placement_.dx;
+            record.y += placement_.dy;
+        }
+        if (texts) texts->push_back(std::move(record));
+    }
+}
+
+bool DiagramReader::readBlocks()
+{
+    for (;;) {
+        const Token open = steps_.next();
+        if (open.code == Tok::Close) return true;
+        if (open.code != Tok::Open) {
+            steps_.fail("kistenEnde ohne )");
+            return false;
+        }
+        if (!readOneBlock()) return false;
+    }
+}
+
+bool DiagramReader::readOneBlock()
+{
+    steps_.expect(Tok::KISTE, "KISTE erwartet");
+    const auto index = steps_.integer("Kisten_Nr", INT_MIN, INT_MAX);
+    const auto name = steps_.text("kein KistenName");
+    steps_.section(Tok::TYP, "TYP erwartet");
+    const auto type = steps_.integer("KistenTyp", INT_MIN, INT_MAX);
+    const auto n = steps_.integer("inPinAnzahl", 0, MaxCount);
+    const auto m = steps_.integer("outPinAnzahl", 0, MaxCount);
+    steps_.section(Tok::FLIP, "FLIP erwartet");
+    const auto flags = steps_.integer("KisteFlipped", INT_MIN, INT_MAX);
+
+    int childPage = 0;
+    int viewX = 0;
+    int viewY = 0;
+    std::string lock;
+    bool connected = false;
+    Tok code = steps_.nextSection();
+    if (code == Tok::KINDERSEITE) {
+        const auto page = steps_.integer("macro:childPage");
+        const auto h = steps_.integer("macro:horzPos");
+        const auto v = steps_.integer("macro:vertPos");
+        if (steps_.ok()) {
+            childPage = *page;
+            viewX = *h;
+            viewY = *v;
+            if (!placement_.pasting && childPage >= doc_.instanceCounter())
+                doc_.setInstanceCounter(childPage + 1);
+        }
+        code = steps_.nextSection();
+        if (code == Tok::LOCK) {
+            if (const auto digest = steps_.text("kein LockString")) lock = std::string(*digest);
+            code = steps_.nextSection();
+        }
+    } else if (code == Tok::VERBUNDEN) {
+        if (const auto f = steps_.flag("stateVar:connevted")) connected = *f;
+        code = steps_.nextSection();
+    }
+    if (code != Tok::POS) steps_.fail("kein KistenPos");
+    auto x = steps_.integer("X-Pos");
+    auto y = steps_.integer("Y-Pos");
+    const auto sheet = steps_.integer("Z-Pos");
+    steps_.expect(Tok::Close, "KlammerZu erwartet");
+    if (!steps_.ok()) return false;
+
+    int px = *x;
+    int py = *y;
+    if (placement_.pasting && *sheet < FirstInstanceNumber) {
+        px += placement_.dx;
+        py += placement_.dy;
+    }
+    TKiste* block = doc_.createBlock(*type, *n, *m, *sheet, px, py, placement_.pasting);
+    if (!isKnownType(*type)) {
+        // The catalogue knows nothing of the type: keep what the file says, so that the
+        // block is written back unchanged.
+        block->n = *n;
+        block->m = *m;
+    }
+    block->saveIndex = *index;
+    blocksByIndex_.try_emplace(*index, block);
+    block->childPage = childPage;
+    block->viewX = viewX;
+    block->viewY = viewY;
+    block->connected = connected;
+    block->lock = lock;
+    if (*flags == 1 || *flags == 3) {
+        block->flipped = true;
+        doc_.placePins(*block);
+    }
+    if (*flags == 2 || *flags == 3) {
+        block->passive = true;
+        block->colour = colour::Teal;
+    }
+    if (placement_.pasting) block->selected = true;
+
+    readParameters(*block, std::string(*name));
+    if (!steps_.ok()) return false;
+    if (block->type == 82) checkClone(*block);
+    if (doc_.hooks().appearanceChanged) doc_.hooks().appearanceChanged(*block);
+    return true;
+}
+
+void DiagramReader::readParameters(TKiste& block, const std::string& fileName)
+{
+    std::size_t position = 0;
+    Token t = steps_.next();
+    while (steps_.ok() && t.code == Tok::Open) {
+        ++position;
+        steps_.expect(Tok::PARAMETER, "Parameter erwartet");
+        const auto kind = steps_.integer("ParameterTyp", INT_MIN, INT_MAX);
+        const Token key = steps_.next();
+        if (steps_.ok() && key.code != Tok::Word) steps_.fail("keine ParKennung");
+        const Token prompt = steps_.next();  // any single token; not used
+        const auto value = steps_.text("kein ParameterWert:", fileName);
+        const auto show = steps_.flag("Sichtbar");
+        const auto eeprom = steps_.flag("EEPROM");
+        steps_.expect(Tok::Close, "KlammerZu(Par) erwartet");
+        if (!steps_.ok()) return;
+
+        const std::string keyText(key.text);
+        if (position <= block.params.size()) {
+            Para_descriptor& p = block.params[position - 1];
+            if (p.name != keyText)
+                doc_.reporter().warning(&block, tx("unerwartete ParameterKennung") + " :" +
+                                                    std::string(prompt.text) + ": " + keyText);
+            p.value = std::string(*value);
+            p.show = *show;
+            p.eeprom = *eeprom;
+        } else if (position <= static_cast<std::size_t>(MaxParameters)) {
+            // More parameters than the catalogue gives the type (or a type it does not
+            // know): kept as the file has them.
+            Para_descriptor p;
+            p.kind = *kind;
+            p.name = keyText;
+            p.prompt = std::string(prompt.text);
+            p.value = std::string(*value);
+            p.show = *show;
+            p.eeprom = *eeprom;
+            block.params.push_back(std::move(p));
+        }
+        t = steps_.next();
+    }
+    if (steps_.ok() && t.code != Tok::Close) steps_.fail("kein )nachPar.");
+}
+
+void DiagramReader::checkClone(TKiste& block)
+{
+    if (block.params.empty()) return;
+    const std::string name = trimmed(block.params.front().value);
+    for (const TKiste* other : doc_.blocks()) {
+        if (other == &block || other->type != 82 || other->params.empty()) continue;
+        if (trimmed(other->params.front().value) != name) continue;
+        bool equal = other->params.size() == block.params.size();
+        for (std::size_t i = 1; equal && i < block.params.size(); ++i)
+            equal = other->params[i].value == block.params[i].value;
+        if (equal) continue;
+        // Clones of one name share one parameter set; this one does not match, so it is
+        // made a plain structured-text block of its own.
+        block.type = 81;
+        block.label = typeLabel(81);
+        block.hint = "Strukturierter-Text";
+        block.labelColour = colour::Black;
+        block.colour = colour::Yellow;
+        doc_.reporter().warning(&block, tx("Ungleiche Klone gleichen Namens. Nach St-Text umgewandelt!"));
+        return;
+    }
+}
+
+TKiste* DiagramReader::blockWithIndex(int index) const
+{
+    const auto it = blocksByIndex_.find(index);
+    return it == blocksByIndex_.end() ? nullptr : it->second;
+}
+
+}  // namespace fup

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "persistence/ProgramFormat.h"
+#include "persistence/ReadSteps.h"
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace fup {
+
+class Document;
+class TKiste;
+class TKante;
+
+// Where read objects go. The program reader places them as stored; inserting a frame
+// places the objects of ordinary sheets relative to an origin and selects them.
+struct Placement {
+    bool pasting = false;  // objects are inserted into a document that has content
+    int dx = 0;            // added to positions on sheets below 200 when pasting
+    int dy = 0;
+};
+
+// The record sections every diagram text shares: comment texts, blocks and wire
+// elements, and the neighbour links and nets made from them. Used by the program reader
+// (and by frame texts, which hold the same sections).
+class DiagramReader {
+public:
+    DiagramReader(Document& doc, ReadSteps& steps, int fileVersion, Placement placement = {})
+        : doc_(doc), steps_(steps), version_(fileVersion), placement_(placement)
+    {
+    }
+
+    // After "TEXTE": the records up to the closing ")"; kept in texts when given.
+    bool readTexts(std::vector<CommentTextRecord>* texts);
+    // After "KISTEN": the blocks up to the closing ")".
+    bool readBlocks();
+    // After "KANTEN": the wire elements up to the closing ")".
+    bool readKanten();
+    // Neighbour numbers become links between the elements read; sources and value
+    // types of the nets are rebuilt from the pins.
+    bool resolveNeighbours();
+
+private:
+    struct ElementRecord {
+        TKante* element = nullptr;
+        std::vector<int> neighbours;
+    };
+
+    bool readOneBlock();
+    void readParameters(TKiste& block, const std::string& fileName);
+    void checkClone(TKiste& block);
+    bool readOneElement();
+    bool readNeighbourNumbers(std::vector<int>& numbers);
+    TKante* pinOfRecord(TKiste& owner, int ownerIndex, const std::string& name);
+    TKiste* blockWithIndex(int index) const;
+
+    Document& doc_;
+    ReadSteps& steps_;
+    int version_;
+    Placement placement_;
+    std::unordered_map<int, TKiste*> blocksByIndex_;
+    std::vector<ElementRecord> records_;
+};
+
+// Rebuilds the sources, parents and point value types of every net: each output pin's
+// source spreads over everything it reaches (through points and input pins, never
+// into another output pin), then the value types of the input pins spread over the
+// untyped points. Safe on any link structure, cycles included.
+void rebuildNets(const std::vector<TKante*>& elements);
+
+}  // namespace fup
