@@ -5,7 +5,9 @@
 #include "shell/Haupt.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
@@ -161,6 +163,23 @@ void SheetView::paintSheet(QPainter& painter, const QRect& exposed) const
             drawText(line);
     }
     painter.setBrush(Qt::NoBrush);
+}
+
+void SheetView::contextMenuEvent(QContextMenuEvent* event)
+{
+    const SheetHit hit = hitTest(haupt_.document(), {event->pos().x(), event->pos().y()}, metrics());
+    if (!hit.block)
+        return;
+    QMenu menu(this);
+    for (const BlockMenuItem& item : blockContextMenu(*hit.block, haupt_.blockMenuContext())) {
+        if (!Haupt::handlesBlockCommand(item.command))
+            continue;
+        QAction* action = menu.addAction(qs(tx(item.caption)));
+        connect(action, &QAction::triggered, this,
+                [this, block = hit.block, command = item.command] { haupt_.blockCommand(*block, command); });
+    }
+    if (!menu.isEmpty())
+        menu.exec(event->globalPos());
 }
 
 bool SheetView::viewportEvent(QEvent* event)

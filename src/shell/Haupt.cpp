@@ -3,7 +3,9 @@
 #include "model/Catalogue.h"
 #include "model/Translate.h"
 
+#include <algorithm>
 #include <exception>
+#include <utility>
 
 namespace fup {
 
@@ -24,6 +26,10 @@ Haupt::Haupt(MainView& view, platform::Dialogs& dialogs, platform::TimerService&
     closeTimer_->setSingleShot(true);
     closeTimer_->setInterval(CloseTimerMs);
     closeTimer_->setCallback([this] { view_.closeWindow(); });
+    removeTimer_ = timers.createTimer();
+    removeTimer_->setSingleShot(true);
+    removeTimer_->setInterval(1);
+    removeTimer_->setCallback([this] { removePendingBlock(); });
 }
 
 void Haupt::highlightBlock(const TKiste& block, Rgb colour)
@@ -247,6 +253,60 @@ TKiste* Haupt::createBlockFromMenu(int type)
     TKiste* block = document_.createBlockFromMenu(type, n, m);
     view_.redisplay();
     return block;
+}
+
+bool Haupt::handlesBlockCommand(BlockCommand command)
+{
+    return command == BlockCommand::Remove || command == BlockCommand::Flip;
+}
+
+BlockMenuContext Haupt::blockMenuContext() const
+{
+    BlockMenuContext context;
+    context.edit = editContext();
+    context.insideMother = document_.mother() != nullptr;
+    return context;
+}
+
+void Haupt::blockCommand(TKiste& block, BlockCommand command)
+{
+    if (!editContext().editable())
+        return;
+    switch (command) {
+    case BlockCommand::Flip:
+        document_.flipBlock(block, editContext());
+        view_.redisplay();
+        break;
+    case BlockCommand::Remove:
+        pendingRemoval_ = &block;
+        removeTimer_->start();
+        break;
+    default:
+        break;
+    }
+}
+
+void Haupt::removePendingBlock()
+{
+    TKiste* block = std::exchange(pendingRemoval_, nullptr);
+    if (!block || !block->alive())
+        return;
+    if (isMacroOrAutomat(block->type)) {
+        if (context_.frameSelected) {
+            reporter_.box(tx("Select-Rahmen noch aktiv"));
+            return;
+        }
+        // The inside goes with its macro, nested insides included.
+        const std::vector<int> insides = document_.selectInside(block->childPage);
+        std::vector<TKiste*> doomed;
+        for (TKiste* inner : document_.blocks())
+            if (std::find(insides.begin(), insides.end(), inner->sheet) != insides.end())
+                doomed.push_back(inner);
+        for (TKiste* inner : doomed)
+            document_.removeBlock(*inner);
+    }
+    document_.removeBlock(*block);
+    view_.redisplay();
 }
 
 void Haupt::setParameterDisplay(ParamDisplay mode)

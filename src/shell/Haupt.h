@@ -77,6 +77,12 @@ public:
     // Shows a block by its number and colours it red; false when there is no such block.
     bool showBlockNumber(int number);
 
+    // Block context menu: the entries the editor carries out, and carrying one out.
+    // Removal happens from a timer, after the menu's own event has returned.
+    static bool handlesBlockCommand(BlockCommand command);
+    void blockCommand(TKiste& block, BlockCommand command);
+    BlockMenuContext blockMenuContext() const;
+
     MenuState menuState() const;
     MenuContext& menuContext() { return context_; }
     EditContext editContext() const;
@@ -106,6 +112,7 @@ private:
     void showErrorList() override { view_.showErrorList(); }
 
     void switchMode(EditorMode mode);
+    void removePendingBlock();
     void applyReadOnly();
     bool closeOnlineSafely();
 
@@ -118,6 +125,8 @@ private:
     DeferredMessageBox deferredBox_;
     MenuContext context_;
     std::unique_ptr<platform::Timer> closeTimer_;
+    std::unique_ptr<platform::Timer> removeTimer_;
+    TKiste* pendingRemoval_ = nullptr;
 };
 
 }  // namespace fup

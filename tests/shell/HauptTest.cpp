@@ -1,0 +1,120 @@
+#include "shell/Haupt.h"
+
+#include "platform/ManualTimers.h"
+
+#include <gtest/gtest.h>
+
+namespace fup {
+namespace {
+
+class NullView final : public MainView {
+public:
+    void showMainWindow() override {}
+    void raiseMessageWindow() override {}
+    void appendMessage(const std::string&) override {}
+    void messageBox(const std::string& text) override { boxes.push_back(text); }
+    void showErrorList() override {}
+    void applyMenuState(const MenuState&) override {}
+    void setCaption(const std::string&) override {}
+    void showWindow(WindowShow) override {}
+    void closeWindow() override { closed = true; }
+    void redisplay() override {}
+    std::vector<std::string> boxes;
+    bool closed = false;
+};
+
+class NoDialogs final : public platform::Dialogs {
+public:
+    void messageBox(const std::string&) override {}
+    bool askYesNo(const std::string&) override { return false; }
+    platform::Answer askYesNoCancel(const std::string&) override { return platform::Answer::Cancel; }
+    std::optional<std::string> inputQuery(const std::string&, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::string> passwordQuery(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
+                                                      const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
+                                                      const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
+    {
+        return std::nullopt;
+    }
+};
+
+struct HauptFixture : ::testing::Test {
+    HauptFixture()
+    {
+        haupt.startUp({}, std::filesystem::temp_directory_path(), true);
+        haupt.NURLESEN1Click();  // editable
+    }
+    NullView view;
+    NoDialogs dialogs;
+    platform::ManualTimerService timers;
+    Haupt haupt{view, dialogs, timers};
+};
+
+TEST_F(HauptFixture, RemovalWaitsUntilTheMenuEventHasReturned)
+{
+    Document& document = haupt.document();
+    TKiste* first = document.createBlock(13, 2, 1, 1, 4, 4, false);
+    document.createBlock(14, 2, 1, 1, 20, 4, false);
+    haupt.blockCommand(*first, BlockCommand::Remove);
+    EXPECT_EQ(document.blocks().size(), 2u);
+    timers.advance(1);
+    ASSERT_EQ(document.blocks().size(), 1u);
+    EXPECT_EQ(document.blocks()[0]->name, "SUGR 1");
+}
+
+TEST_F(HauptFixture, MacroGoesWithItsInside)
+{
+    Document& document = haupt.document();
+    TKiste* macro = haupt.createBlockFromMenu(187);
+    ASSERT_NE(macro, nullptr);
+    document.createBlock(13, 2, 1, macro->childPage, 4, 4, false);
+    document.createBlock(92, 2, 1, 1, 30, 4, false);
+    haupt.blockCommand(*macro, BlockCommand::Remove);
+    timers.advance(1);
+    ASSERT_EQ(document.blocks().size(), 1u);
+    EXPECT_EQ(document.blocks()[0]->type, 92);
+}
+
+TEST_F(HauptFixture, ReadOnlyAndOtherModesChangeNothing)
+{
+    Document& document = haupt.document();
+    TKiste* block = document.createBlock(13, 2, 1, 1, 4, 4, false);
+    haupt.NURLESEN1Click();  // read-only again
+    haupt.blockCommand(*block, BlockCommand::Flip);
+    haupt.blockCommand(*block, BlockCommand::Remove);
+    timers.advance(5);
+    EXPECT_FALSE(block->flipped);
+    EXPECT_EQ(document.blocks().size(), 1u);
+    EXPECT_EQ(haupt.createBlockFromMenu(13), nullptr);
+}
+
+TEST_F(HauptFixture, ExitKeepsTheWindowWhenNothingWasSaved)
+{
+    haupt.saveProgram = [] { return false; };
+    haupt.Exit1Click();
+    EXPECT_FALSE(view.closed);
+    haupt.saveProgram = [] { return true; };
+    haupt.Exit1Click();
+    EXPECT_TRUE(view.closed);
+}
+
+TEST_F(HauptFixture, BlocksRefusedOutsideTheirHome)
+{
+    EXPECT_EQ(haupt.createBlockFromMenu(189), nullptr);
+    EXPECT_EQ(view.boxes, std::vector<std::string>{"nur in \"Automat\" moeglich"});
+    EXPECT_TRUE(haupt.document().blocks().empty());
+}
+
+}  // namespace
+}  // namespace fup
