@@ -103,7 +103,7 @@ public:
             else if (t.code == Tok::T1B1 || t.code == Tok::T2B1) group = 1;
             for (int i = 0; i < group && count < points; ++i) {
                 const Token v = tokens_.next();
-                const auto value = v.code == Tok::Word ? parseInteger(v.text) : std::nullopt;
+                const auto value = v.code == Tok::Word ? parseFileInteger(v.text) : std::nullopt;
                 if (!value) {
                     error(tx("KennlinienWert erwartet"));
                     return {};

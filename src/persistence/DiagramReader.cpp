@@ -42,7 +42,7 @@ bool DiagramReader::readTexts(std::vector<CommentTextRecord>* texts)
         const Token t = steps_.next();
         if (t.code == Tok::Word) {
             // Files of the present version: the style, then the text.
-            const auto style = parseInteger(t.text);
+            const auto style = parseFileInteger(t.text);
             if (!style) steps_.fail("ungültige Textgröße");
             else record.style = *style;
             if (const auto body = steps_.text("kein Text")) record.text = std::string(*body);

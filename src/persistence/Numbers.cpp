@@ -5,7 +5,7 @@
 
 namespace fup {
 
-std::optional<std::int32_t> parseInteger(std::string_view text)
+std::optional<std::int32_t> parseFileInteger(std::string_view text)
 {
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {

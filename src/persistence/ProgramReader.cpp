@@ -171,7 +171,7 @@ void applyProject(const ProjectSection& p, const std::string& fileName, ProgramS
             reporter.box(tx("Datei ohne Ziel-System ..default=TQ801"));
             s.target = 0;
         } else {
-            const auto target = parseInteger(*p.target);
+            const auto target = parseFileInteger(*p.target);
             // Only numbers of the target table; anything else would index past it.
             if (target && *target >= -1 && *target <= 10) {
                 s.target = *target;
@@ -202,7 +202,7 @@ void applyProject(const ProjectSection& p, const std::string& fileName, ProgramS
             s.cycleTimeMs = 100.0;
         }
     }
-    const auto level = parseInteger(p.optimisation);
+    const auto level = parseFileInteger(p.optimisation);
     if (level && *level >= 0 && *level <= 2) {
         s.optimisationLevel = *level;
     } else {

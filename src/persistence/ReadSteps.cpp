@@ -62,7 +62,7 @@ std::optional<int> ReadSteps::integer(std::string_view message, int lowest, int 
     if (!ok_) return std::nullopt;
     const Token t = next();
     if (t.code == Tok::Word) {
-        const auto value = parseInteger(t.text);
+        const auto value = parseFileInteger(t.text);
         if (value && *value >= lowest && *value <= highest) return *value;
     }
     fail(message);

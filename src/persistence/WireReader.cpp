@@ -45,7 +45,7 @@ bool DiagramReader::readNeighbourNumbers(std::vector<int>& numbers)
             if (t.code != Tok::Close) steps_.fail("kein N.ParClose");
             return steps_.ok();
         }
-        const auto number = parseInteger(t.text);
+        const auto number = parseFileInteger(t.text);
         if (!number) {
             steps_.fail("nachbar<>integer");
             return false;
@@ -189,7 +189,7 @@ bool DiagramReader::readOneElement()
         signalComment = std::string(*pinComment);
         if (varText) {
             if (element->isInput() && varType == var::Own && version_ >= ConstantValueVersion) {
-                const auto value = parseInteger(*varText);
+                const auto value = parseFileInteger(*varText);
                 if (value) {
                     element->constValue = *value;
                 } else {

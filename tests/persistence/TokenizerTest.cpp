@@ -153,7 +153,7 @@ TEST(Numbers, Integers)
         {"12a", std::nullopt},
         {"99999999999999999999999", std::nullopt},
     };
-    for (const Case& c : cases) EXPECT_EQ(parseInteger(c.text), c.value) << c.text;
+    for (const Case& c : cases) EXPECT_EQ(parseFileInteger(c.text), c.value) << c.text;
 }
 
 TEST(Numbers, DecimalsIgnoreTheLocale)
