@@ -8,7 +8,7 @@ namespace {
 
 int markHalf(const ViewGeometry& view)
 {
-    return std::max(2, view.zoom / 2);
+    return handleHalf(view);
 }
 
 // Gap between the block edge and a pin name, so that the name clears the pin's handle.
@@ -30,6 +30,11 @@ TextItem pinLabel(const TKante& pin, const PixelRect& body, PixelPoint anchor, c
 }
 
 } // namespace
+
+int handleHalf(const ViewGeometry& view)
+{
+    return std::max(2, view.zoom / 2);
+}
 
 ViewGeometry ViewGeometry::of(const Document& document)
 {
@@ -135,15 +140,7 @@ Rgb blockFill(const TKiste& block)
 
 Rgb elementColour(const TKante& element)
 {
-    // Columns: value type 0..4.
-    static constexpr Rgb withSource[] = {0x000000, 0xFFFF00, 0x00FFFF, 0xFFD070, 0x800080};
-    static constexpr Rgb withoutSource[] = {0xFFFFFF, 0xFFFFD0, 0xE8FFFF, 0xFFE8C8, 0x808080};
-    const std::uint8_t type = element.source ? element.source->valueType : element.valueType;
-    if (type > vt::Integer)
-        return withoutSource[0];
-    if (type == vt::Digital && element.isInput() && element.inverse)
-        return colour::Black;
-    return element.source ? withSource[type] : withoutSource[type];
+    return wireColour(element, WireView{});
 }
 
 BlockPaint layoutBlock(const TKiste& block, const ViewGeometry& view, const TextMetrics& metrics,
@@ -174,6 +171,9 @@ BlockPaint layoutBlock(const TKiste& block, const ViewGeometry& view, const Text
         p.inverted = pin->isInput() && pin->inverse;
         p.colour = elementColour(*pin);
         p.label = pinLabel(*pin, body, p.anchor, view, metrics);
+        p.labelFilled = pin->varType != var::None || pin->displayFlag;
+        if (p.labelFilled)
+            p.labelBackground = pinLabelBackground(*pin, WireView{});
         paint.pins.push_back(std::move(p));
     }
 

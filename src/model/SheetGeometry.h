@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Constants.h"
 #include "model/Document.h"
 #include "model/Kanten.h"
 #include "model/Kisten.h"
@@ -101,6 +102,10 @@ struct PinPaint {
     bool inverted = false; // drawn as a circle
     Rgb colour = 0;
     TextItem label;
+    // A pin with a variable, a constant or a shown value gets its name on a background of
+    // its value type's colour.
+    bool labelFilled = false;
+    Rgb labelBackground = 0;
 };
 
 struct BlockPaint {
@@ -129,5 +134,91 @@ struct SheetHit {
 // What lies under a pixel of the current sheet: the topmost block's pin handle, pin name
 // or body, in that order of preference. Hidden pins are never hit.
 SheetHit hitTest(const Document& document, PixelPoint pixel, const TextMetrics& metrics);
+
+// --- wires ---------------------------------------------------------------------------------
+
+// Half the size of a pin's or an intermediate point's handle.
+int handleHalf(const ViewGeometry& view);
+// Line width of wires: (zoom - 3) div 5 + 1 pixels.
+int wirePenWidth(int zoom);
+// Where an element's wire ends: a pin's anchor, an intermediate point's grid position.
+PixelPoint elementCentre(const TKante& element, const ViewGeometry& view);
+
+// What wires show besides their lines: the editor's mode, the time base of time labels,
+// and the print style (black lines) of printing and picture export.
+struct WireView {
+    EditContext::Mode mode = EditContext::Mode::Edit;
+    TimeBase time;
+    bool printStyle = false;
+};
+
+// Colour of an element's mark and of the lines drawn from it. In Edit mode that of the
+// source's value type (or the element's own without a source); in Simulation and Online a
+// digital net shows its value (an inverted input the opposite), and in Online a net whose
+// value is not valid is white. Print style draws lines black (untyped undriven ones grey).
+Rgb wireColour(const TKante& element, const WireView& wires, bool ownMark = true);
+// Background of a pin name that has a variable, constant or shown value.
+Rgb pinLabelBackground(const TKante& pin, const WireView& wires);
+
+// The text beside an element: in Edit mode the variable name (" x " when shorter than 3
+// characters) or the constant; in Simulation and Online the value of the net in the
+// element's display type. Empty when nothing is shown.
+std::string valueLabelText(const TKante& element, const WireView& wires);
+
+struct WireSegment {
+    const TKante* from = nullptr;
+    const TKante* to = nullptr;
+    PixelPoint a;
+    PixelPoint b;
+    Rgb colour = 0;
+    int width = 1;
+};
+
+struct PointHandle {
+    const TKante* point = nullptr;
+    PixelPoint centre;
+    PixelRect handle; // shown near the mouse only, unless permanent
+    Rgb colour = 0;
+    bool junction = false;   // more than two neighbours: a filled dot
+    PixelRect dot;           // the dot's bounding box
+    bool crossSheet = false; // linked to another sheet: always shown, red outline
+    TextItem crossText;      // sheet "." block "." pin on the other side
+};
+
+struct ValueLabel {
+    const TKante* element = nullptr;
+    TextItem text;
+    Rgb background = 0;
+};
+
+struct ArrowHead {
+    const TKante* pin = nullptr;
+    PixelPoint tip;          // the pin's anchor
+    bool pointsRight = true; // into a block whose inputs are on the left
+};
+
+struct WireLayout {
+    std::vector<WireSegment> segments;
+    std::vector<PointHandle> points;
+    std::vector<ValueLabel> labels;
+    std::vector<TextItem> comments; // signal comments at points whose comment flag is set
+    std::vector<ArrowHead> arrows;
+};
+
+// Every wire segment, intermediate point, value label, signal comment and arrowhead of
+// the current sheet. Links to another sheet are not drawn; their points say where the
+// wire goes on.
+WireLayout layoutWires(const Document& document, const TextMetrics& metrics, const WireView& wires);
+
+struct WireHit {
+    enum class Kind { None, Point, Segment };
+    Kind kind = Kind::None;
+    TKante* element = nullptr; // the point, or the segment end nearer to the pixel
+    TKante* other = nullptr;   // the segment's other end
+};
+
+// The intermediate point whose handle lies under the pixel (the last one listed wins), or
+// else the wire segment of the current sheet within reach of it.
+WireHit hitTestWires(const Document& document, PixelPoint pixel);
 
 } // namespace fup
