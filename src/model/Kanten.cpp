@@ -89,10 +89,13 @@ void spreadValueType(TKante& start, std::uint8_t valueType)
     while (!stack.empty()) {
         TKante* e = stack.back();
         stack.pop_back();
-        if (e->isPoint() && e->valueType == vt::None)
+        const bool typedHere = e->isPoint() && e->valueType == vt::None;
+        if (typedHere)
             e->valueType = valueType;
-        // Pins end a walk, except the start itself: a net passes a pin only at its end.
-        if (e != &start && e->isPin())
+        // Pins end a walk, except the start itself: a net passes a pin only at its end. A
+        // point that had a type ends it as well: the points between two pins are typed all
+        // alike, so everything behind it has its type already.
+        if (e != &start && !typedHere)
             continue;
         for (TKante* n : e->neighbours)
             if (n && seen.insert(n).second)
@@ -135,20 +138,29 @@ bool reachable(const TKante& from, const TKante& to)
 {
     if (&from == &to)
         return true;
-    std::vector<const TKante*> stack{&from};
-    std::unordered_set<const TKante*> seen{&from};
-    while (!stack.empty()) {
-        const TKante* e = stack.back();
-        stack.pop_back();
+    // Two walks, one from each end, in turns: when they meet the elements are joined; when
+    // either runs out they are not. Joining a small piece to a large net so costs the size
+    // of the small piece.
+    struct Walk {
+        std::vector<const TKante*> stack;
+        std::unordered_set<const TKante*> seen;
+    };
+    Walk walks[2] = {{{&from}, {&from}}, {{&to}, {&to}}};
+    for (int turn = 0;; turn ^= 1) {
+        Walk& mine = walks[turn];
+        const Walk& theirs = walks[turn ^ 1];
+        if (mine.stack.empty())
+            return false;
+        const TKante* e = mine.stack.back();
+        mine.stack.pop_back();
         for (const TKante* n : e->neighbours) {
-            if (!n || !seen.insert(n).second)
+            if (!n || !mine.seen.insert(n).second)
                 continue;
-            if (n == &to)
+            if (theirs.seen.count(n))
                 return true;
-            stack.push_back(n);
+            mine.stack.push_back(n);
         }
     }
-    return false;
 }
 
 void propagateSource(TKante& start, TKante& from, TKante& source)

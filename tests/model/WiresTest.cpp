@@ -229,6 +229,25 @@ TEST_P(ConnectRuleTest, RefusesWithItsMessageAndChangesNothing)
 INSTANTIATE_TEST_SUITE_P(Table, ConnectRuleTest, ::testing::ValuesIn(refusalCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(Wires, ReachableOverAnyLinkInEitherDirection)
+{
+    // A long chain and a single point, joined only through the long chain's end.
+    std::vector<TKante*> chain{point()};
+    for (int i = 0; i < 20; ++i) {
+        chain.push_back(point());
+        ASSERT_TRUE(linkNeighbours(*chain[chain.size() - 2], *chain.back()));
+    }
+    TKante* alone = point();
+    EXPECT_TRUE(reachable(*chain.front(), *chain.back()));
+    EXPECT_TRUE(reachable(*chain.back(), *chain.front()));
+    EXPECT_TRUE(reachable(*alone, *alone));
+    EXPECT_FALSE(reachable(*chain.front(), *alone));
+    EXPECT_FALSE(reachable(*alone, *chain[10]));
+    ASSERT_TRUE(linkNeighbours(*chain.back(), *digIn));
+    ASSERT_TRUE(linkNeighbours(*digIn, *alone)); // as a macro pin joins its port
+    EXPECT_TRUE(reachable(*alone, *chain.front()));
+}
+
 TEST_F(Wires, MacroInputPinTakesAWireBesideItsPortLink)
 {
     TKiste* macro = doc.createBlock(187, 0, 0, 1, 0, 30, false);
