@@ -2,6 +2,7 @@
 
 #include "model/Catalogue.h"
 #include "model/Translate.h"
+#include "persistence/ProgramFile.h"
 
 #include <algorithm>
 #include <exception>
@@ -30,6 +31,55 @@ Haupt::Haupt(MainView& view, platform::Dialogs& dialogs, platform::TimerService&
     removeTimer_->setSingleShot(true);
     removeTimer_->setInterval(1);
     removeTimer_->setCallback([this] { removePendingBlock(); });
+    saveProgram = [this] { return saveProgramFile(); };
+}
+
+std::filesystem::path Haupt::programFile() const
+{
+    return state_.programDirectory / (state_.processName + "." + ProgramExtension);
+}
+
+void Haupt::loadProgramFile(const std::filesystem::path& file)
+{
+    settings_.programDirectory = state_.programDirectory;
+    settings_.dataDirectory = state_.dataDirectory;
+    settings_.ideDriven = state_.ideDriven;
+    settings_.projectNameFixed = !state_.projectName.empty();
+    if (settings_.projectNameFixed)
+        settings_.projectName = state_.projectName;
+    settings_.target = state_.target;
+    settings_.cycleTimeMs = state_.cycleTimeMs;
+    settings_.comPort = state_.comPort;
+    texts_.clear();
+    ReadOptions options;
+    options.texts = &texts_;
+    const OpenResult result = openProgram(document_, settings_, file, options);
+    if (result.status == OpenStatus::Failed) {
+        document_.clear();
+        texts_.clear();
+        state_.processName = "leer_dummy";
+        return;
+    }
+    if (result.status == OpenStatus::Loaded) {
+        state_.target = settings_.target;
+        state_.setCycleTime(settings_.cycleTimeMs);
+        state_.dataDirectory = settings_.dataDirectory;
+        state_.optimisationLevel = static_cast<unsigned char>(settings_.optimisationLevel);
+        state_.comPort = settings_.comPort;
+    }
+}
+
+bool Haupt::saveProgramFile()
+{
+    settings_.target = state_.target;
+    settings_.cycleTimeMs = state_.cycleTimeMs;
+    settings_.dataDirectory = state_.dataDirectory;
+    settings_.optimisationLevel = state_.optimisationLevel;
+    settings_.comPort = state_.comPort;
+    SaveOptions options;
+    options.readOnly = state_.readOnly;
+    options.batchMode = state_.batchMode;
+    return fup::saveProgram(document_, settings_, programFile(), options, texts_);
 }
 
 void Haupt::highlightBlock(const TKiste& block, Rgb colour)
@@ -84,16 +134,9 @@ void Haupt::startUp(const std::vector<std::string>& arguments, const std::filesy
 
     switchMode(EditorMode::Edit);
 
-    // A missing program file is no error: the editor starts with an empty document.
     document_.clear();
-    const std::filesystem::path programFile =
-        state_.programDirectory / (state_.processName + "." + ProgramExtension);
-    std::error_code error;
-    if (loadProgram && !state_.programDirectory.empty() && std::filesystem::exists(programFile, error) &&
-        !loadProgram(programFile)) {
-        document_.clear();
-        state_.processName = "leer_dummy";
-    }
+    if (!state_.programDirectory.empty())
+        loadProgramFile(programFile());
 
     if (request.cycleTimeOverrideMs != 0)
         state_.setCycleTime(request.cycleTimeOverrideMs);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/Document.h"
+#include "persistence/ProgramFormat.h"
+#include "persistence/ProgramSettings.h"
 #include "platform/Dialogs.h"
 #include "platform/Timers.h"
 #include "shell/CommandLine.h"
@@ -92,9 +94,17 @@ public:
     // compiler is attached nothing can be checked, so the program never counts as
     // error-free.
     std::function<bool()> compileCheck;
-    // Loads the program file into the document; false when it could not be read.
-    std::function<bool(const std::filesystem::path&)> loadProgram;
-    // Saves the program file; false when nothing could be written.
+    // Program directory + process name + ".KR2".
+    std::filesystem::path programFile() const;
+    // Loads a program file into the document and takes over its settings. A missing
+    // file leaves an empty document; an unreadable one is reported, leaves an empty
+    // document and names the process "leer_dummy".
+    void loadProgramFile(const std::filesystem::path& file);
+    // Saves the program file ("read only !" while read-only); false when nothing was written.
+    bool saveProgramFile();
+    ProgramSettings& settings() { return settings_; }
+
+    // Saves the program file; replaceable for tests. Defaults to saveProgramFile().
     std::function<bool()> saveProgram;
     // Runs the batch compile; false when it failed.
     std::function<bool()> batchCompile;
@@ -124,6 +134,9 @@ private:
     Document document_;
     DeferredMessageBox deferredBox_;
     MenuContext context_;
+    ProgramSettings settings_;
+    // Comment texts of the file, kept so that saving writes them back unchanged.
+    std::vector<CommentTextRecord> texts_;
     std::unique_ptr<platform::Timer> closeTimer_;
     std::unique_ptr<platform::Timer> removeTimer_;
     TKiste* pendingRemoval_ = nullptr;

@@ -118,3 +118,56 @@ TEST_F(HauptFixture, BlocksRefusedOutsideTheirHome)
 
 }  // namespace
 }  // namespace fup
+
+namespace fup {
+namespace {
+
+TEST(HauptFile, SavedProgramOpensAgainAtStartUp)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "fup-haupt-test";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string program = (dir / "pumpe.KR2").string();
+    {
+        NullView view;
+        NoDialogs dialogs;
+        platform::ManualTimerService timers;
+        Haupt haupt(view, dialogs, timers);
+        haupt.startUp({program, "20", "", "", "", "", "", "4"}, dir, true);
+        EXPECT_TRUE(haupt.document().blocks().empty());
+        EXPECT_FALSE(std::filesystem::exists(program));  // a missing file is no error
+
+        haupt.document().createBlock(13, 3, 1, 1, 10, 10, false);
+        haupt.document().createBlock(92, 2, 1, 1, 30, 10, false);
+        EXPECT_FALSE(haupt.saveProgramFile());  // still read-only
+        EXPECT_EQ(view.boxes, std::vector<std::string>{"read only !"});
+        haupt.NURLESEN1Click();
+        haupt.Exit1Click();
+        EXPECT_TRUE(view.closed);
+    }
+    NullView view;
+    NoDialogs dialogs;
+    platform::ManualTimerService timers;
+    Haupt haupt(view, dialogs, timers);
+    haupt.startUp({program}, dir, true);
+    ASSERT_EQ(haupt.document().blocks().size(), 2u);
+    EXPECT_EQ(haupt.document().blocks()[0]->name, "ADGR 1");
+    EXPECT_EQ(haupt.document().blocks()[0]->n, 3);
+    EXPECT_EQ(haupt.state().target, 4);
+    EXPECT_DOUBLE_EQ(haupt.state().cycleTimeMs, 20);
+    EXPECT_EQ(haupt.state().processName, "pumpe");
+    EXPECT_EQ(haupt.exitCode(), 0);
+
+    // A damaged file: reported, empty document, process "leer_dummy".
+    std::filesystem::resize_file(program, 40);
+    NullView brokenView;
+    Haupt broken(brokenView, dialogs, timers);
+    broken.startUp({program}, dir, true);
+    EXPECT_TRUE(broken.document().blocks().empty());
+    EXPECT_EQ(broken.state().processName, "leer_dummy");
+    EXPECT_EQ(broken.exitCode(), 10);
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace fup
