@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Constants.h"
 #include "model/Kanten.h"
 #include "model/Kisten.h"
 #include "model/Types.h"
@@ -13,7 +14,6 @@
 namespace fup {
 
 class Reporter;
-struct TimeBase;
 
 // Why connect refuses to join two elements; None when every rule holds.
 enum class ConnectRefusal {
