@@ -4,6 +4,7 @@
 #include "persistence/Numbers.h"
 #include "persistence/Tokenizer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <unordered_set>
@@ -161,7 +162,7 @@ void writeBlock(Out& out, const TKiste& b)
     out << "    )\n";
 }
 
-void writeElement(Out& out, const TKante& e)
+void writeElement(Out& out, const TKante& e, bool withLayout)
 {
     out << "    (KANTE " << e.saveNumber << ' ';
     out.flag(e.commentFlag) << ' ';
@@ -171,7 +172,7 @@ void writeElement(Out& out, const TKante& e)
     } else {
         out << "      (MUTTER " << e.owner->saveIndex << ")\n";
         if (e.inverse) out << "      (INVERSE)\n";
-        if (pinsWrittenWithLayout(e.owner->type)) {
+        if (withLayout) {
             out << "      (TYP " << static_cast<int>(e.kind) << ' ' << e.ordinal() << ' '
                 << static_cast<int>(e.valueType) << ' ';
             out.flag(e.hidden) << ")\n";
@@ -198,21 +199,34 @@ void writeElement(Out& out, const TKante& e)
 
 bool pinsWrittenWithLayout(int type) { return type == 81 || type == 82 || isMacroOrAutomat(type); }
 
-std::vector<TKante*> writeOrder(const Document& doc)
+WritePlan planElements(const Document& doc)
 {
-    std::vector<TKante*> order;
-    order.reserve(doc.kanten().size());
-    std::unordered_set<const TKante*> taken;
+    WritePlan plan;
+    plan.order.reserve(doc.kanten().size());
+    std::unordered_set<const TKante*> byName;
     for (const TKiste* b : doc.blocks()) {
-        if (pinsWrittenWithLayout(b->type)) continue;
+        if (b->pins.empty()) continue;
+        // Each pin of the catalogue layout is matched once, in pin order, by kind and
+        // name: that is how the reader finds it again.
+        std::vector<PinTemplate> templates;
+        if (!pinsWrittenWithLayout(b->type)) templates = pinLayout(b->type, b->n, b->m).pins;
         for (TKante* p : b->pins) {
-            if (p->alive() && taken.insert(p).second) order.push_back(p);
+            if (!p->alive()) continue;
+            const auto match = std::find_if(templates.begin(), templates.end(), [p](const PinTemplate& t) {
+                return t.kind == p->kind && t.name == p->name;
+            });
+            if (match == templates.end()) {
+                plan.withLayout.insert(p);
+                continue;
+            }
+            templates.erase(match);
+            if (byName.insert(p).second) plan.order.push_back(p);
         }
     }
     for (TKante* e : doc.kanten()) {
-        if (e->alive() && !taken.contains(e)) order.push_back(e);
+        if (e->alive() && !byName.contains(e)) plan.order.push_back(e);
     }
-    return order;
+    return plan;
 }
 
 std::string formatSaveDate(int year, int month, int day, int hour, int minute, int second)
@@ -228,12 +242,12 @@ std::string writeProgram(Document& doc, const ProgramSettings& settings, const s
 {
     int index = 0;
     for (TKiste* b : doc.blocks()) b->saveIndex = ++index;
-    const std::vector<TKante*> elements = writeOrder(doc);
+    const WritePlan plan = planElements(doc);
     int number = 0;
-    for (TKante* e : elements) e->saveNumber = ++number;
+    for (TKante* e : plan.order) e->saveNumber = ++number;
 
     // About 250 characters per block and 120 per wire element.
-    Out out(2048 + doc.blocks().size() * 260 + elements.size() * 130);
+    Out out(2048 + doc.blocks().size() * 260 + plan.order.size() * 130);
     out << "(VERSION " << ProgramFileVersion << " )\n";
     out << "(SPSFILE ";
     out.quoted(fileName) << '\n';
@@ -245,7 +259,7 @@ std::string writeProgram(Document& doc, const ProgramSettings& settings, const s
     for (const TKiste* b : doc.blocks()) writeBlock(out, *b);
     out << "  )\n";
     out << "  (KANTEN\n";
-    for (const TKante* e : elements) writeElement(out, *e);
+    for (const TKante* e : plan.order) writeElement(out, *e, plan.withLayout.contains(e));
     out << "  )\n";
     out << ")\n";
     return out.take();

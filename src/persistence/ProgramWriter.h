@@ -5,6 +5,7 @@
 
 #include <span>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace fup {
@@ -20,13 +21,20 @@ class TKante;
 std::string writeProgram(Document& doc, const ProgramSettings& settings, const std::string& fileName,
                          std::span<const CommentTextRecord> texts = {});
 
-// The order in which wire elements are written: the pins of every block with fixed pins,
-// block by block, then the pins of structured-text blocks, macros and automats and the
+// How the wire elements are written. Pins that the block factory makes again from the
+// block's type and counts are written by name; all other pins (those of structured-text
+// blocks, macros and automats, and any pin a block has beyond its catalogue layout)
+// carry their layout (TYP record), from which the reader makes them again. The order:
+// the pins made by the factory, block by block, then the pins with layout and the
 // intermediate points in list order. A file read back creates its elements in exactly
 // this order, so writing the read document gives the same text again.
-std::vector<TKante*> writeOrder(const Document& doc);
+struct WritePlan {
+    std::vector<TKante*> order;
+    std::unordered_set<const TKante*> withLayout;
+};
+WritePlan planElements(const Document& doc);
 
-// Blocks whose pins are written with their layout (TYP record) and made from it again.
+// Blocks whose pins all come from the file rather than from the catalogue.
 bool pinsWrittenWithLayout(int type);
 
 // "dd.mm.yyyy  hh:mm:ss"

@@ -520,6 +520,21 @@ TEST_F(Reader, UnknownBlockTypeLoadsAndSavesUnchanged)
     EXPECT_NE(written.find(unknown), std::string::npos) << written;
 }
 
+TEST_F(Reader, LayoutPinOnAnOrdinaryBlockSurvivesARoundTrip)
+{
+    // A damaged file gives the adder a pin with layout that its catalogue entry lacks.
+    const std::string text = replaced(fixtureText(), "  )\n)",
+                                      "    (KANTE 7 0 0\n      (MUTTER 2)\n      (TYP 2 3 1 0)\n"
+                                      "      (PIN \"z\" \"\" 2 0 \"Extra\" )\n    )\n  )\n)");
+    ASSERT_TRUE(read(text).ok);
+    EXPECT_EQ(boxes(), std::vector<std::string>{"BOX:Fehlerhaftes Makro: makroPin fuer anderen Baustein: ADGR2"});
+    ASSERT_NE(block(2)->pinNamed("z"), nullptr);
+    const std::string first = writeProgram(doc, settings, "x", texts);
+    EXPECT_NE(first.find("(TYP 2 3 1 0)\n      (PIN \"z\" \"\" 2 0 \"Extra\" )"), std::string::npos);
+    ASSERT_TRUE(read(first).ok);
+    EXPECT_EQ(firstDifference(writeProgram(doc, settings, "x", texts), first), "");
+}
+
 TEST_F(Reader, LimitPinOfOldFilesIsNowSym)
 {
     const std::string limitBlock = "    (KISTE 3 \"Limit 3\"\n      (TYP 42 2 1)\n      (FLIP 0)\n"
