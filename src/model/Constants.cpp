@@ -69,7 +69,7 @@ ConstantEntry parseAngle(std::string_view text)
     for (char c : text)
         if (static_cast<unsigned char>(c) <= static_cast<unsigned char>('9'))
             kept += c;
-    const auto degrees = parseReal(kept);
+    const auto degrees = parseRealText(kept);
     if (!degrees)
         return invalidValue(text);
     if (*degrees < -1000.0 || *degrees > 1000.0)
@@ -83,7 +83,7 @@ ConstantEntry parseAngle(std::string_view text)
 
 ConstantEntry parseTime(std::string_view text, const TimeBase& base)
 {
-    const auto seconds = parseReal(text);
+    const auto seconds = parseRealText(text);
     if (!seconds)
         return invalidValue(text);
     if (!(base.cycleTimeMs > 0.0))
@@ -117,7 +117,7 @@ std::int64_t timeCountOf(std::int32_t word, int target)
     return word;
 }
 
-std::optional<double> parseReal(std::string_view text)
+std::optional<double> parseRealText(std::string_view text)
 {
     std::string_view t = trimmed(text);
     if (!t.empty() && t.front() == '+')
@@ -135,7 +135,7 @@ std::optional<double> parseReal(std::string_view text)
     return v;
 }
 
-std::optional<std::int32_t> parseInteger(std::string_view text)
+std::optional<std::int32_t> parseIntegerText(std::string_view text)
 {
     std::string_view t = trimmed(text);
     if (!t.empty() && t.front() == '$') {
@@ -171,20 +171,20 @@ ConstantEntry parseConstant(std::uint8_t displayType, std::string_view text, con
 {
     switch (displayType) {
     case dt::Fixed: {
-        const auto v = parseReal(text);
+        const auto v = parseRealText(text);
         return v ? accepted(fixedFromReal(*v)) : invalidValue(text);
     }
     case dt::Angle:
         return parseAngle(text);
     case dt::Decimal:
     case dt::Hex: {
-        const auto v = parseInteger(text);
+        const auto v = parseIntegerText(text);
         return v ? accepted(*v) : invalidValue(text);
     }
     case dt::Time:
         return parseTime(text, base);
     case dt::Float: {
-        const auto v = parseReal(text);
+        const auto v = parseRealText(text);
         if (!v || std::abs(*v) > static_cast<double>(std::numeric_limits<float>::max()))
             return refused(std::string(text) + tx(" :  ungültige Gleitpunktzahl"));
         return accepted(std::bit_cast<std::int32_t>(static_cast<float>(*v)));

@@ -24,10 +24,10 @@ std::int64_t timeCountOf(std::int32_t word, int target);
 
 // A decimal number with "." as separator whatever the locale; blanks around it and a
 // leading "+" are allowed. None for anything else, including "nan" and "inf".
-std::optional<double> parseReal(std::string_view text);
+std::optional<double> parseRealText(std::string_view text);
 // An integer, "$" + up to 8 hexadecimal digits (taken as the 32-bit pattern) or decimal
 // within the 32-bit range.
-std::optional<std::int32_t> parseInteger(std::string_view text);
+std::optional<std::int32_t> parseIntegerText(std::string_view text);
 
 // round(v * 2^31), limited to the 32-bit range.
 std::int32_t fixedFromReal(double v);
