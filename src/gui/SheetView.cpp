@@ -135,7 +135,17 @@ void SheetView::paintSheet(QPainter& painter, const QRect& exposed) const
         painter.drawText(toQRect(item.box), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, qs(item.text));
     };
 
-    for (const BlockPaint& block : layoutSheet(document, metrics())) {
+    const TextMetrics textMetrics = metrics();
+    WireView wireView;
+    wireView.mode = haupt_.state().mode;
+    wireView.time = {haupt_.state().cycleTimeMs, haupt_.state().target};
+    const WireLayout wires = layoutWires(document, textMetrics, wireView);
+    for (const WireSegment& segment : wires.segments) {
+        painter.setPen(QPen(toQColor(segment.colour), segment.width));
+        painter.drawLine(segment.a.x, segment.a.y, segment.b.x, segment.b.y);
+    }
+
+    for (const BlockPaint& block : layoutSheet(document, textMetrics)) {
         const QRect body = toQRect(block.body);
         QRect bounds = body.adjusted(-zoom, 0, zoom, 0);
         for (const TextItem& line : block.parameters)
@@ -162,6 +172,37 @@ void SheetView::paintSheet(QPainter& painter, const QRect& exposed) const
         for (const TextItem& line : block.parameters)
             drawText(line);
     }
+
+    // Points, arrowheads and texts lie on top of blocks and lines.
+    for (const PointHandle& point : wires.points) {
+        if (point.junction) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(toQColor(point.colour));
+            painter.drawEllipse(toQRect(point.dot));
+        }
+        if (point.crossSheet) {
+            painter.setPen(QPen(Qt::red, 1));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(toQRect(point.handle).adjusted(0, 0, -1, -1));
+            drawText(point.crossText);
+        }
+    }
+    const int arrow = std::max(2, zoom / 2);
+    for (const ArrowHead& head : wires.arrows) {
+        const int direction = head.pointsRight ? 1 : -1;
+        const QPoint tip(head.tip.x, head.tip.y);
+        const QPoint shape[] = {tip, tip + QPoint(-direction * arrow, -arrow / 2 - 1),
+                                tip + QPoint(-direction * arrow, arrow / 2 + 1)};
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawPolygon(shape, 3);
+    }
+    for (const ValueLabel& label : wires.labels) {
+        painter.fillRect(toQRect(label.text.box), toQColor(label.background));
+        drawText(label.text);
+    }
+    for (const TextItem& comment : wires.comments)
+        drawText(comment);
     painter.setBrush(Qt::NoBrush);
 }
 

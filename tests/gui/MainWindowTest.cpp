@@ -179,6 +179,16 @@ TEST(MainWindow, SheetWithManyBlockTypes)
         }
     }
     document.renumber();
+    // A small net: constant -> adder input, through two intermediate points, with a branch.
+    TKiste& constant = *document.blocks()[0];
+    TKiste& adder = *document.blocks()[2];
+    TKiste& limit = *document.blocks()[9];
+    TKante* bend = document.createPoint(10, 14, 1, vt::None);
+    TKante* branch = document.createPoint(10, 30, 1, vt::None);
+    EXPECT_TRUE(document.connect(*constant.outputPin(1), *bend));
+    EXPECT_TRUE(document.connect(*bend, *branch));
+    EXPECT_TRUE(document.connect(*branch, *limit.inputPin(1)));
+    EXPECT_TRUE(document.connect(*bend, *adder.inputPin(2)));
     document.flipBlock(*document.blocks()[2], editor.haupt().editContext());
     document.blocks()[3]->passive = true;
     document.blocks()[3]->colour = document.blocks()[3]->restingColour();
