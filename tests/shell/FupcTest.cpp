@@ -165,7 +165,7 @@ TEST(Fupc, CommandLineAndExitCodes)
         {{"-V"}, 0, "fupc ", ""},
         {{"--frobnicate"}, 2, "", "unknown option '--frobnicate'"},
         {{"compile"}, 2, "", "unknown command 'compile'"},
-        {{"format"}, 2, "", "unknown command 'format'"},
+        {{"compile"}, 2, "", "unknown command 'compile'"},
         {{"help"}, 0, "Commands:", ""},
         {{"help", "blocks"}, 0, "Usage: fupc blocks", ""},
         {{"help", "help"}, 0, "Usage: fupc help", ""},

@@ -2,6 +2,7 @@
 
 #include "model/Catalogue.h"
 #include "shell/cli/BlocksCommand.h"
+#include "shell/cli/FormatCommand.h"
 
 #include <charconv>
 #include <optional>
@@ -21,6 +22,7 @@ constexpr std::string_view MainHelp =
     "\n"
     "Commands:\n"
     "  blocks   list the block types of the catalogue\n"
+    "  format   write program files in the editor's canonical form\n"
     "  help     show the help of a command\n"
     "\n"
     "Options:\n"
@@ -56,6 +58,20 @@ constexpr std::string_view BlocksHelp =
     "parameter flags are E (EEPROM), L (flash constant) and h (not shown in the\n"
     "\"Selektierte Parameter\" display mode).\n";
 
+constexpr std::string_view FormatUsage = "Usage: fupc format [--check] [--json] FILE...\n";
+
+constexpr std::string_view FormatHelp =
+    "Reads each program file (.KR2) and writes it back exactly as the editor writes it,\n"
+    "so that files edited by hand or by other tools compare cleanly. The file is\n"
+    "replaced only after the new text was written completely; its save date is kept.\n"
+    "A file that cannot be read is reported and left untouched.\n"
+    "\n"
+    "Options:\n"
+    "  --check     write nothing; exit with 1 when a file is not in canonical form\n"
+    "              (its name is printed on standard output)\n"
+    "  --json      reports as JSON lines\n"
+    "  -h, --help  show this help and exit\n";
+
 constexpr std::string_view HelpUsage = "Usage: fupc help [COMMAND]\n";
 
 constexpr std::string_view HelpHelp = "Shows the help of fupc, or of one of its commands.\n";
@@ -68,6 +84,7 @@ struct Command {
 
 constexpr Command Commands[] = {
     {"blocks", BlocksUsage, BlocksHelp},
+    {"format", FormatUsage, FormatHelp},
     {"help", HelpUsage, HelpHelp},
 };
 
@@ -138,6 +155,45 @@ int runBlocks(const std::vector<std::string>& args, size_t first, std::ostream& 
     return out ? 0 : 1;
 }
 
+int runFormat(const std::vector<std::string>& args, size_t first, std::ostream& out, std::ostream& err)
+{
+    bool check = false;
+    bool json = false;
+    bool optionsEnded = false;
+    std::vector<std::string> files;
+    for (size_t i = first; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && isHelpOption(arg)) {
+            out << FormatUsage << '\n' << FormatHelp;
+            return 0;
+        } else if (!optionsEnded && arg == "--check") {
+            check = true;
+        } else if (!optionsEnded && arg == "--json") {
+            json = true;
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            return usageError(err, FormatUsage, "unknown option '" + arg + "'");
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.empty())
+        return usageError(err, FormatUsage, "no file given");
+
+    int reported = 0;
+    bool notCanonical = false;
+    for (const std::string& file : files) {
+        if (formatFile(file, check, json, err, reported) == FormatOutcome::NotCanonical) {
+            notCanonical = true;
+            out << file << '\n';
+        }
+    }
+    if (reported != 0)
+        return reported;
+    return notCanonical ? 1 : 0;
+}
+
 int runHelp(const std::vector<std::string>& args, size_t first, std::ostream& out, std::ostream& err)
 {
     if (first == args.size()) {
@@ -173,6 +229,8 @@ int runFupc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             return usageError(err, MainUsage, "unknown option '" + arg + "'");
         if (arg == "blocks")
             return runBlocks(args, i + 1, out, err);
+        if (arg == "format")
+            return runFormat(args, i + 1, out, err);
         if (arg == "help")
             return runHelp(args, i + 1, out, err);
         return usageError(err, MainUsage, "unknown command '" + arg + "'");
