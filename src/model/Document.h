@@ -210,7 +210,8 @@ class Document {
     // neighbour or has exactly two neighbours.
     bool canInsertPoint(const TKante& e) const;
     // A new point one grid unit up-left of e (up-right of a flipped block's pin), linked
-    // between e and the neighbour towards its source; none when not offered.
+    // between e and the neighbour towards its source, with the net's value type and e's
+    // comment flag and selection; none when not offered.
     TKante* insertPoint(TKante& e);
     // "Folge Verbindung": the neighbour of an intermediate point that lies on another
     // ordinary sheet, or none.

@@ -141,7 +141,9 @@ TKante* Document::insertPoint(TKante& e)
         x = e.owner->x + e.x + (e.owner->flipped ? 1 : -1);
         y = e.owner->y + 2 * e.ordinal() - 1;
     }
-    TKante* point = createPoint(std::max(0, x), std::max(0, y), e.sheet, e.valueType);
+    // The point takes the type of the net it joins: for a pin that is its source's (a
+    // fixed-point net may end on an integer input).
+    TKante* point = createPoint(std::max(0, x), std::max(0, y), e.sheet, netSource(e)->valueType);
     point->commentFlag = e.commentFlag;
     point->selected = e.selected;
 

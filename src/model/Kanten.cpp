@@ -109,7 +109,7 @@ void releaseSubtree(TKante& start)
         return;
     std::vector<TKante*> stack{&start};
     std::unordered_set<const TKante*> seen{&start};
-    TKante* lastPin = nullptr;
+    std::vector<TKante*> pins;
     while (!stack.empty()) {
         TKante* e = stack.back();
         stack.pop_back();
@@ -118,13 +118,16 @@ void releaseSubtree(TKante& start)
         if (e->isPoint())
             e->valueType = vt::None;
         else
-            lastPin = e;
+            pins.push_back(e);
         for (TKante* n : e->neighbours)
             if (n && !n->isOutput() && seen.insert(n).second)
                 stack.push_back(n);
     }
-    if (lastPin)
-        spreadValueType(*lastPin, lastPin->valueType);
+    // The last pin found types the points again. When it is untyped, another pin of the
+    // subtree that has a type does: points left untyped beside a typed input would let
+    // a net of any type reach that input.
+    for (auto it = pins.rbegin(); it != pins.rend(); ++it)
+        spreadValueType(**it, (*it)->valueType);
 }
 
 TKante* netSource(const TKante& e)

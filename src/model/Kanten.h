@@ -94,7 +94,8 @@ bool unlinkNeighbours(TKante& a, TKante& b);
 
 // The element lost the neighbour through which its source arrived: source and parent are
 // cleared in its whole subtree, intermediate points there become untyped, and the value
-// type of the last pin found in the subtree is spread over its untyped points again.
+// type of the last pin found in the subtree is spread over its untyped points again (of
+// the pin before it when that one is untyped, and so on).
 // The walk never enters an output pin: that would be another net.
 void releaseSubtree(TKante& start);
 

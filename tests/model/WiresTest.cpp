@@ -413,6 +413,41 @@ TEST_F(Wires, UndrivenNetLosesTheTypeOfAPinThatLeftIt)
     }
 }
 
+TEST_F(Wires, ReleasedPointsTakeATypedPinEvenWhenAnUntypedOneWasFoundLast)
+{
+    // The undriven rest holds a digital input and the untyped input of a VAR block; in
+    // either order of drawing, a fixed-point output must not reach the digital input.
+    TKiste* var = doc.createBlock(1, 0, 0, 1, 0, 40, false);
+    TKante* untypedIn = var->inputPin(1);
+    ASSERT_EQ(untypedIn->valueType, vt::None);
+    for (bool untypedFirst : {false, true}) {
+        SCOPED_TRACE(untypedFirst ? "untyped input drawn first" : "digital input drawn first");
+        TKante* p = point();
+        ASSERT_TRUE(doc.connect(*digOut2, *p));
+        TKante* first = untypedFirst ? untypedIn : digIn;
+        TKante* second = untypedFirst ? digIn : untypedIn;
+        ASSERT_TRUE(doc.connect(*p, *first));
+        ASSERT_TRUE(doc.connect(*p, *second));
+
+        doc.disconnect(*digOut2, *p);
+        EXPECT_EQ(p->source, nullptr);
+        EXPECT_EQ(p->valueType, vt::Digital);
+        EXPECT_EQ(doc.connectRefusal(*fixedOut, *p), ConnectRefusal::ValueTypes);
+        doc.removeElement(*p, false);
+    }
+}
+
+TEST_F(Wires, InsertedPointTakesTheTypeOfItsNet)
+{
+    // A fixed-point net ending on an integer input.
+    ASSERT_TRUE(doc.connect(*fixedOut, *intIn));
+    TKante* inserted = doc.insertPoint(*intIn);
+    ASSERT_NE(inserted, nullptr);
+    EXPECT_EQ(inserted->valueType, vt::Fixed);
+    EXPECT_EQ(inserted->parent, fixedOut);
+    EXPECT_EQ(intIn->parent, inserted);
+}
+
 TEST_F(Wires, InsertPointBetweenAnInputAndItsParent)
 {
     TKante* p = point();
