@@ -194,8 +194,9 @@ void applyProject(const ProjectSection& p, const std::string& fileName, ProgramS
 
     if (s.cycleTimeMs == 0.0) {
         const auto cycle = parseDecimal(p.cycleTime.empty() ? std::string_view("100") : p.cycleTime);
-        // Time constants are divided by the cycle time; zero or less cannot be a cycle.
-        if (cycle && *cycle > 0.0) {
+        // 0 is the editor's "not set" and is caught by the compile check; a negative
+        // time would turn every time constant negative.
+        if (cycle && *cycle >= 0.0) {
             s.cycleTimeMs = *cycle;
         } else {
             reporter.box(tx("ungueltige Zykluszeit in Datei ..default=100"));
