@@ -189,6 +189,13 @@ void propagateSource(TKante& start, TKante& from, TKante& source)
     }
 }
 
+const std::string& netComment(const TKante& e)
+{
+    static const std::string none;
+    const TKante* source = netSource(e);
+    return source ? source->signalComment : none;
+}
+
 int crossSheetNeighbourCount(const TKante& e)
 {
     int count = 0;

@@ -115,6 +115,9 @@ bool reachable(const TKante& from, const TKante& to);
 // intermediate points also take the source's value type.
 void propagateSource(TKante& start, TKante& from, TKante& source);
 
+// The signal comment of the element's net (kept on its source); empty without a source.
+const std::string& netComment(const TKante& e);
+
 // Neighbours on another sheet than the element itself.
 int crossSheetNeighbourCount(const TKante& e);
 // The first neighbour on another sheet, or none.

@@ -210,6 +210,13 @@ struct WireLayout {
 // wire goes on.
 WireLayout layoutWires(const Document& document, const TextMetrics& metrics, const WireView& wires);
 
+// Grid position of an element: a point's own, a pin's on its block's edge.
+GridPoint elementGrid(const TKante& element);
+// Handles of intermediate points (and of untyped pins in Edit mode) are shown only near the
+// mouse: within 4 grid units of it both ways, and never on a selected element. Points
+// linked to another sheet are always shown.
+bool handleShownNear(const TKante& element, GridPoint mouse, EditContext::Mode mode);
+
 struct WireHit {
     enum class Kind { None, Point, Segment };
     Kind kind = Kind::None;

@@ -3,6 +3,7 @@
 #include "model/SheetGeometry.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <unordered_set>
 
@@ -248,6 +249,29 @@ WireLayout layoutWires(const Document& document, const TextMetrics& metrics, con
         layout.labels.push_back(std::move(label));
     }
     return layout;
+}
+
+GridPoint elementGrid(const TKante& element)
+{
+    if (element.isPin() && element.owner)
+        return {element.owner->x + element.x, element.owner->y + 2 * element.ordinal()};
+    return {element.x, element.y};
+}
+
+bool handleShownNear(const TKante& element, GridPoint mouse, EditContext::Mode mode)
+{
+    if (!element.alive())
+        return false;
+    if (element.isPin()) {
+        if (mode != Mode::Edit || element.valueType != vt::None || !pinShown(element))
+            return false;
+    } else if (crossSheetNeighbour(element)) {
+        return true;
+    }
+    if (element.selected)
+        return false;
+    const GridPoint at = elementGrid(element);
+    return std::abs(at.x - mouse.x) <= 4 && std::abs(at.y - mouse.y) <= 4;
 }
 
 WireHit hitTestWires(const Document& document, PixelPoint pixel)

@@ -118,6 +118,7 @@ TEST_F(Sheets, ArrowheadsOnWiredInputsOfThisSheet)
 TEST_F(Sheets, SignalCommentAtFlaggedPointsOfADrivenNet)
 {
     ASSERT_TRUE(doc.setSignalComment(*fork, "Freigabe"));
+    EXPECT_EQ(netComment(*p2), "Freigabe"); // every element of the net answers it
     TKante* lone = doc.createPoint(5, 5, 1, vt::None);
     lone->commentFlag = true; // no source: nothing to show
     const WireLayout layout = layoutWires(doc, metrics, WireView{});
@@ -222,6 +223,32 @@ TEST(WireGeometry, ColoursByValueTypeSourceAndPrintStyle)
     EXPECT_EQ(wireColour(*untyped, print), 0xC0C0C0u);
     // Without a source the label background follows the pin's own type.
     EXPECT_EQ(pinLabelBackground(*add->inputPin(1), WireView{}), 0xFFFF00u);
+}
+
+TEST_F(Sheets, HandlesShowNearTheMouseOnly)
+{
+    // fork at (30, 20).
+    struct Case {
+        GridPoint mouse;
+        bool shown;
+    };
+    for (const Case& c : {Case{{30, 20}, true}, Case{{34, 16}, true}, Case{{26, 24}, true},
+                          Case{{35, 20}, false}, Case{{30, 15}, false}}) {
+        EXPECT_EQ(handleShownNear(*fork, c.mouse, Mode::Edit), c.shown) << c.mouse.x << "," << c.mouse.y;
+    }
+    fork->selected = true;
+    EXPECT_FALSE(handleShownNear(*fork, {30, 20}, Mode::Edit));
+    // p1 leads to another sheet: always shown.
+    EXPECT_TRUE(handleShownNear(*p1, {200, 200}, Mode::Edit));
+
+    // Untyped pins only in Edit mode; typed pins never.
+    TKiste* var = doc.createBlock(1, 0, 0, 1, 60, 40, false);
+    TKante* untyped = var->inputPin(1);
+    const GridPoint at = elementGrid(*untyped);
+    EXPECT_EQ(at, (GridPoint{60, 42}));
+    EXPECT_TRUE(handleShownNear(*untyped, at, Mode::Edit));
+    EXPECT_FALSE(handleShownNear(*untyped, at, Mode::Simulation));
+    EXPECT_FALSE(handleShownNear(*var->outputPin(1), elementGrid(*var->outputPin(1)), Mode::Edit));
 }
 
 TEST_F(Sheets, HitTestPrefersPointsThenTheNearestSegmentEnd)
