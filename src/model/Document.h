@@ -192,7 +192,9 @@ class Document {
     // --- wire elements -----------------------------------------------------------------------
     TKante* createPoint(int x, int y, int sheetNumber, std::uint8_t valueType);
     // Removes the link; when b got its source through a (or had none) and is not an output
-    // pin, its subtree loses the source. A point left without neighbours is removed.
+    // pin, its subtree loses the source, and likewise a's when a got it through b. Points of
+    // a released side are typed again from its pins; so are those of an undriven side.
+    // A point left without neighbours is removed.
     void disconnect(TKante& a, TKante& b);
     // Disconnects e from all neighbours; a point, or any element with removeItself, is
     // then taken out of the list. Without removeItself a link between two input pins on
