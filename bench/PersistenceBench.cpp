@@ -23,7 +23,8 @@ constexpr int BlockLimit = 1500;
 // carries a variable, every seventh free input a constant. Spread over four sheets.
 void fill(Document& doc)
 {
-    for (int k = 2; k <= 4; ++k) doc.appendSheet("Blatt " + std::to_string(k));
+    for (int k = 2; k <= 4; ++k)
+        doc.appendSheet("Blatt " + std::to_string(k));
     TKante* lastAnalog = nullptr;
     TKante* lastDigital = nullptr;
     for (int i = 0; i < BlockLimit; ++i) {
@@ -33,7 +34,8 @@ void fill(Document& doc)
         const bool digital = i % 4 == 3;
         const int type = digital ? 92 : (i % 2 == 0 ? 13 : 35);
         TKiste* b = doc.createBlock(type, 2 + i % 3, 1, sheet, x, y, false);
-        if (!b->params.empty()) b->params[0].value = type == 35 ? "0.75" : std::to_string(b->n);
+        if (!b->params.empty())
+            b->params[0].value = type == 35 ? "0.75" : std::to_string(b->n);
         TKante* in = b->inputPin(1);
         TKante* out = b->outputPin(1);
         TKante*& last = digital ? lastDigital : lastAnalog;
@@ -97,7 +99,8 @@ void BM_ReadProgram(benchmark::State& state)
     for (auto _ : state) {
         ProgramSettings s;
         const ReadResult r = readProgram(doc, s, text);
-        if (!r.ok) state.SkipWithError("the program did not read");
+        if (!r.ok)
+            state.SkipWithError("the program did not read");
         benchmark::DoNotOptimize(doc.blocks().data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
@@ -114,7 +117,8 @@ void BM_RoundTrip(benchmark::State& state)
     for (auto _ : state) {
         const std::string bytes = encodeFileText(writeProgram(doc, settings(), "/prog/BENCH.KR2"));
         ProgramSettings s;
-        if (!readProgram(copy, s, decodeFileText(bytes)).ok) state.SkipWithError("round trip failed");
+        if (!readProgram(copy, s, decodeFileText(bytes)).ok)
+            state.SkipWithError("round trip failed");
         benchmark::DoNotOptimize(copy.kanten().data());
     }
 }
@@ -135,10 +139,11 @@ void BM_SaveAndOpen(benchmark::State& state)
         if (!saveProgram(doc, s, file, SaveOptions{false, false, "01.01.2024  00:00:00"}))
             state.SkipWithError("save failed");
         ProgramSettings t;
-        if (openProgram(loaded, t, file).status != OpenStatus::Loaded) state.SkipWithError("open failed");
+        if (openProgram(loaded, t, file).status != OpenStatus::Loaded)
+            state.SkipWithError("open failed");
     }
     std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_SaveAndOpen)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

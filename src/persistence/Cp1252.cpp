@@ -9,10 +9,10 @@ namespace {
 
 // Code points of the bytes 0x80..0x9F; the rest of the code page equals Latin-1.
 constexpr std::array<char32_t, 32> HighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80..87
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88..8F
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90..97
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98..9F
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80..87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88..8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90..97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
 };
 
 void appendUtf8(std::string& out, char32_t c)
@@ -32,9 +32,11 @@ void appendUtf8(std::string& out, char32_t c)
 // The byte for a code point, or none.
 int toByte(char32_t c)
 {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<int>(c);
     for (std::size_t i = 0; i < HighControls.size(); ++i)
-        if (HighControls[i] == c) return static_cast<int>(0x80 + i);
+        if (HighControls[i] == c)
+            return static_cast<int>(0x80 + i);
     return -1;
 }
 
@@ -87,7 +89,7 @@ long decodeOne(std::string_view text, std::size_t& pos)
     return static_cast<long>(value);
 }
 
-}  // namespace
+} // namespace
 
 std::string cp1252ToUtf8(std::string_view bytes)
 {
@@ -95,9 +97,12 @@ std::string cp1252ToUtf8(std::string_view bytes)
     out.reserve(bytes.size() + bytes.size() / 8);
     for (const char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80) out.push_back(ch);
-        else if (b < 0xA0) appendUtf8(out, HighControls[b - 0x80]);
-        else appendUtf8(out, b);
+        if (b < 0x80)
+            out.push_back(ch);
+        else if (b < 0xA0)
+            appendUtf8(out, HighControls[b - 0x80]);
+        else
+            appendUtf8(out, b);
     }
     return out;
 }
@@ -115,4 +120,4 @@ std::string utf8ToCp1252(std::string_view text)
     return out;
 }
 
-}  // namespace fup
+} // namespace fup

@@ -17,4 +17,4 @@ std::string cp1252ToUtf8(std::string_view bytes);
 // written as "?".
 std::string utf8ToCp1252(std::string_view text);
 
-}  // namespace fup
+} // namespace fup

@@ -18,14 +18,16 @@ std::string upper(std::string_view s)
 {
     std::string out(s);
     for (char& c : out)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     return out;
 }
 
 std::string trimmed(std::string_view s)
 {
     const auto first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos)
+        return {};
     return std::string(s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1));
 }
 
@@ -52,17 +54,19 @@ std::filesystem::path findFile(const std::filesystem::path& directory, std::stri
 {
     std::filesystem::path exact = directory / std::string(name);
     std::error_code ec;
-    if (std::filesystem::exists(exact, ec)) return exact;
+    if (std::filesystem::exists(exact, ec))
+        return exact;
     const std::string wanted = upper(name);
-    for (std::filesystem::directory_iterator it(directory.empty() ? "." : directory, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        if (upper(it->path().filename().string()) == wanted) return it->path();
+    for (std::filesystem::directory_iterator it(directory.empty() ? "." : directory, ec), end;
+         !ec && it != end; it.increment(ec)) {
+        if (upper(it->path().filename().string()) == wanted)
+            return it->path();
     }
     return exact;
 }
 
 class CurveParser {
-public:
+  public:
     CurveParser(const TKiste& block, std::string_view text, Reporter& reporter, bool& ok)
         : block_(block), tokens_(text), reporter_(reporter), ok_(ok)
     {
@@ -76,7 +80,8 @@ public:
         const std::string wanted = upper(name);
         for (;;) {
             Token t = tokens_.next();
-            while (t.code != header && t.code != Tok::End) t = tokens_.next();
+            while (t.code != header && t.code != Tok::End)
+                t = tokens_.next();
             if (t.code == Tok::End) {
                 error(tx("TXF..fuer ") + name + tx(" nicht gefunden"));
                 return {};
@@ -88,19 +93,24 @@ public:
                 error(tx("nach TKF.. kein Name"));
                 return {};
             }
-            if (upper(curveName.text) == wanted) break;
+            if (upper(curveName.text) == wanted)
+                break;
         }
 
         std::vector<std::int32_t> table(static_cast<std::size_t>(points) + 1, 0);
         int count = 0;
         while (count < points) {
             const Token t = tokens_.next();
-            if (t.code == Tok::End) break;
+            if (t.code == Tok::End)
+                break;
             // The next curve begins: this one ends here (its values are too few).
-            if (t.code == Tok::TXF1 || t.code == Tok::TXF2) break;
+            if (t.code == Tok::TXF1 || t.code == Tok::TXF2)
+                break;
             int group = 0;
-            if (t.code == Tok::T1B4 || t.code == Tok::T2B4) group = 4;
-            else if (t.code == Tok::T1B1 || t.code == Tok::T2B1) group = 1;
+            if (t.code == Tok::T1B4 || t.code == Tok::T2B4)
+                group = 4;
+            else if (t.code == Tok::T1B1 || t.code == Tok::T2B1)
+                group = 1;
             for (int i = 0; i < group && count < points; ++i) {
                 const Token v = tokens_.next();
                 const auto value = v.code == Tok::Word ? parseFileInteger(v.text) : std::nullopt;
@@ -112,13 +122,14 @@ public:
             }
         }
         // Too few values: the caller's summary says so.
-        if (count < points) return {};
+        if (count < points)
+            return {};
         return table;
     }
 
     void error(const std::string& text) { reporter_.error(&block_, text, ok_); }
 
-private:
+  private:
     const TKiste& block_;
     Tokenizer tokens_;
     Reporter& reporter_;
@@ -137,12 +148,14 @@ std::vector<std::int32_t> failed(const TKiste& block, Reporter& reporter, bool& 
     return {};
 }
 
-}  // namespace
+} // namespace
 
 int curvePoints(int type)
 {
-    if (type == 46) return 33;
-    if (type == 47 || type == 48) return 65;
+    if (type == 46)
+        return 33;
+    if (type == 47 || type == 48)
+        return 65;
     return 0;
 }
 
@@ -152,7 +165,8 @@ std::string_view curveFileName(int type)
     return points == 33 ? "TK33.A" : points == 65 ? "TK65.A" : "";
 }
 
-std::vector<std::int32_t> readCurveTable(const TKiste& block, std::string_view text, Reporter& reporter, bool& ok)
+std::vector<std::int32_t> readCurveTable(const TKiste& block, std::string_view text, Reporter& reporter,
+                                         bool& ok)
 {
     const std::string* name = curveNameOf(block);
     const int points = curvePoints(block.type);
@@ -163,7 +177,8 @@ std::vector<std::int32_t> readCurveTable(const TKiste& block, std::string_view t
     const std::string cleaned = withoutComments(text);
     CurveParser parser(block, cleaned, reporter, ok);
     std::vector<std::int32_t> table = parser.read(trimmed(*name), points);
-    if (table.empty()) return failed(block, reporter, ok);
+    if (table.empty())
+        return failed(block, reporter, ok);
     return table;
 }
 
@@ -188,4 +203,4 @@ std::vector<std::int32_t> loadCurveTable(const TKiste& block, const std::filesys
     return readCurveTable(block, decodeFileText(bytes), reporter, ok);
 }
 
-}  // namespace fup
+} // namespace fup

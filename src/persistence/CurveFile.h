@@ -33,4 +33,4 @@ std::vector<std::int32_t> loadCurveTable(const TKiste& block, const std::filesys
 std::vector<std::int32_t> readCurveTable(const TKiste& block, std::string_view text, Reporter& reporter,
                                          bool& ok);
 
-}  // namespace fup
+} // namespace fup

@@ -14,22 +14,24 @@ namespace fup {
 namespace {
 
 // Limits that keep corrupt numbers away from the arithmetic of drawing and layout.
-constexpr int MaxCount = 1000;  // pins per side, far above the 32 (300 for ST) in use
+constexpr int MaxCount = 1000; // pins per side, far above the 32 (300 for ST) in use
 
 std::string trimmed(const std::string& s)
 {
     const auto first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
+    if (first == std::string::npos)
+        return {};
     return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-}  // namespace
+} // namespace
 
 bool DiagramReader::readTexts(std::vector<CommentTextRecord>* texts)
 {
     for (;;) {
         const Token open = steps_.next();
-        if (open.code == Tok::Close) return true;
+        if (open.code == Tok::Close)
+            return true;
         if (open.code != Tok::Open) {
             steps_.fail("TextenEnde ohne )");
             return false;
@@ -43,16 +45,20 @@ bool DiagramReader::readTexts(std::vector<CommentTextRecord>* texts)
         if (t.code == Tok::Word) {
             // Files of the present version: the style, then the text.
             const auto style = parseFileInteger(t.text);
-            if (!style) steps_.fail("ungültige Textgröße");
-            else record.style = *style;
-            if (const auto body = steps_.text("kein Text")) record.text = std::string(*body);
+            if (!style)
+                steps_.fail("ungültige Textgröße");
+            else
+                record.style = *style;
+            if (const auto body = steps_.text("kein Text"))
+                record.text = std::string(*body);
         } else if (t.code == Tok::Text) {
-            record.text = std::string(t.text);  // old files: no style
+            record.text = std::string(t.text); // old files: no style
         } else {
             steps_.fail("kein Text");
         }
         steps_.expect(Tok::Close, "kein )nach Text");
-        if (!steps_.ok()) return false;
+        if (!steps_.ok())
+            return false;
 
         record.x = *x;
         record.y = *y;
@@ -61,7 +67,8 @@ bool DiagramReader::readTexts(std::vector<CommentTextRecord>* texts)
             record.x += placement_.dx;
             record.y += placement_.dy;
         }
-        if (texts) texts->push_back(std::move(record));
+        if (texts)
+            texts->push_back(std::move(record));
     }
 }
 
@@ -69,12 +76,14 @@ bool DiagramReader::readBlocks()
 {
     for (;;) {
         const Token open = steps_.next();
-        if (open.code == Tok::Close) return true;
+        if (open.code == Tok::Close)
+            return true;
         if (open.code != Tok::Open) {
             steps_.fail("kistenEnde ohne )");
             return false;
         }
-        if (!readOneBlock()) return false;
+        if (!readOneBlock())
+            return false;
     }
 }
 
@@ -109,19 +118,23 @@ bool DiagramReader::readOneBlock()
         }
         code = steps_.nextSection();
         if (code == Tok::LOCK) {
-            if (const auto digest = steps_.text("kein LockString")) lock = std::string(*digest);
+            if (const auto digest = steps_.text("kein LockString"))
+                lock = std::string(*digest);
             code = steps_.nextSection();
         }
     } else if (code == Tok::VERBUNDEN) {
-        if (const auto f = steps_.flag("stateVar:connevted")) connected = *f;
+        if (const auto f = steps_.flag("stateVar:connevted"))
+            connected = *f;
         code = steps_.nextSection();
     }
-    if (code != Tok::POS) steps_.fail("kein KistenPos");
+    if (code != Tok::POS)
+        steps_.fail("kein KistenPos");
     auto x = steps_.integer("X-Pos");
     auto y = steps_.integer("Y-Pos");
     const auto sheet = steps_.integer("Z-Pos");
     steps_.expect(Tok::Close, "KlammerZu erwartet");
-    if (!steps_.ok()) return false;
+    if (!steps_.ok())
+        return false;
 
     int px = *x;
     int py = *y;
@@ -151,12 +164,16 @@ bool DiagramReader::readOneBlock()
         block->passive = true;
         block->colour = colour::Teal;
     }
-    if (placement_.pasting) block->selected = true;
+    if (placement_.pasting)
+        block->selected = true;
 
     readParameters(*block, std::string(*name));
-    if (!steps_.ok()) return false;
-    if (block->type == 82) checkClone(*block);
-    if (doc_.hooks().appearanceChanged) doc_.hooks().appearanceChanged(*block);
+    if (!steps_.ok())
+        return false;
+    if (block->type == 82)
+        checkClone(*block);
+    if (doc_.hooks().appearanceChanged)
+        doc_.hooks().appearanceChanged(*block);
     return true;
 }
 
@@ -169,13 +186,15 @@ void DiagramReader::readParameters(TKiste& block, const std::string& fileName)
         steps_.expect(Tok::PARAMETER, "Parameter erwartet");
         const auto kind = steps_.integer("ParameterTyp", INT_MIN, INT_MAX);
         const Token key = steps_.next();
-        if (steps_.ok() && key.code != Tok::Word) steps_.fail("keine ParKennung");
-        const Token prompt = steps_.next();  // any single token; not used
+        if (steps_.ok() && key.code != Tok::Word)
+            steps_.fail("keine ParKennung");
+        const Token prompt = steps_.next(); // any single token; not used
         const auto value = steps_.text("kein ParameterWert:", fileName);
         const auto show = steps_.flag("Sichtbar");
         const auto eeprom = steps_.flag("EEPROM");
         steps_.expect(Tok::Close, "KlammerZu(Par) erwartet");
-        if (!steps_.ok()) return;
+        if (!steps_.ok())
+            return;
 
         const std::string keyText(key.text);
         if (position <= block.params.size()) {
@@ -200,20 +219,25 @@ void DiagramReader::readParameters(TKiste& block, const std::string& fileName)
         }
         t = steps_.next();
     }
-    if (steps_.ok() && t.code != Tok::Close) steps_.fail("kein )nachPar.");
+    if (steps_.ok() && t.code != Tok::Close)
+        steps_.fail("kein )nachPar.");
 }
 
 void DiagramReader::checkClone(TKiste& block)
 {
-    if (block.params.empty()) return;
+    if (block.params.empty())
+        return;
     const std::string name = trimmed(block.params.front().value);
     for (const TKiste* other : doc_.blocks()) {
-        if (other == &block || other->type != 82 || other->params.empty()) continue;
-        if (trimmed(other->params.front().value) != name) continue;
+        if (other == &block || other->type != 82 || other->params.empty())
+            continue;
+        if (trimmed(other->params.front().value) != name)
+            continue;
         bool equal = other->params.size() == block.params.size();
         for (std::size_t i = 1; equal && i < block.params.size(); ++i)
             equal = other->params[i].value == block.params[i].value;
-        if (equal) continue;
+        if (equal)
+            continue;
         // Clones of one name share one parameter set; this one does not match, so it is
         // made a plain structured-text block of its own.
         block.type = 81;
@@ -232,4 +256,4 @@ TKiste* DiagramReader::blockWithIndex(int index) const
     return it == blocksByIndex_.end() ? nullptr : it->second;
 }
 
-}  // namespace fup
+} // namespace fup

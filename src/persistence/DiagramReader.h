@@ -16,8 +16,8 @@ class TKante;
 // Where read objects go. The program reader places them as stored; inserting a frame
 // places the objects of ordinary sheets relative to an origin and selects them.
 struct Placement {
-    bool pasting = false;  // objects are inserted into a document that has content
-    int dx = 0;            // added to positions on sheets below 200 when pasting
+    bool pasting = false; // objects are inserted into a document that has content
+    int dx = 0;           // added to positions on sheets below 200 when pasting
     int dy = 0;
 };
 
@@ -25,7 +25,7 @@ struct Placement {
 // elements, and the neighbour links and nets made from them. Used by the program reader
 // (and by frame texts, which hold the same sections).
 class DiagramReader {
-public:
+  public:
     DiagramReader(Document& doc, ReadSteps& steps, int fileVersion, Placement placement = {})
         : doc_(doc), steps_(steps), version_(fileVersion), placement_(placement)
     {
@@ -41,7 +41,7 @@ public:
     // types of the nets are rebuilt from the pins.
     bool resolveNeighbours();
 
-private:
+  private:
     struct ElementRecord {
         TKante* element = nullptr;
         std::vector<int> neighbours;
@@ -69,4 +69,4 @@ private:
 // untyped points. Safe on any link structure, cycles included.
 void rebuildNets(const std::vector<TKante*>& elements);
 
-}  // namespace fup
+} // namespace fup

@@ -13,7 +13,10 @@ namespace fup {
 
 namespace {
 
-std::string reasonText(int error) { return std::strerror(error); }
+std::string reasonText(int error)
+{
+    return std::strerror(error);
+}
 
 std::string failure(std::string_view what, const std::filesystem::path& file, int error)
 {
@@ -22,11 +25,12 @@ std::string failure(std::string_view what, const std::filesystem::path& file, in
 
 // Closes the descriptor when it goes out of scope, unless released.
 class Descriptor {
-public:
+  public:
     explicit Descriptor(int fd) : fd_(fd) {}
     ~Descriptor()
     {
-        if (fd_ >= 0) ::close(fd_);
+        if (fd_ >= 0)
+            ::close(fd_);
     }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
@@ -39,7 +43,7 @@ public:
         return result;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -48,7 +52,8 @@ bool writeAll(int fd, std::string_view bytes)
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -63,11 +68,12 @@ int createTemporary(const std::filesystem::path& target, std::filesystem::path& 
     static unsigned counter = 0;
     const std::filesystem::path directory = target.parent_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "_" +
-                                 std::to_string(++counter);
+        const std::string name = "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) +
+                                 "_" + std::to_string(++counter);
         temporary = directory.empty() ? std::filesystem::path(name) : directory / name;
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
     }
     errno = EEXIST;
     return -1;
@@ -77,13 +83,14 @@ void syncDirectory(const std::filesystem::path& target)
 {
     const std::filesystem::path directory = target.parent_path().empty() ? "." : target.parent_path();
     const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
+    if (fd < 0)
+        return;
     // The rename is done; a directory that cannot be synced leaves it in the cache only.
     (void)::fsync(fd);
     ::close(fd);
 }
 
-}  // namespace
+} // namespace
 
 std::string decodeFileText(std::string_view bytes)
 {
@@ -91,7 +98,8 @@ std::string decodeFileText(std::string_view bytes)
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
         out.push_back(text[i]);
     }
     return out;
@@ -103,7 +111,8 @@ std::string encodeFileText(std::string_view text)
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 16);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) out.push_back('\r');
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))
+            out.push_back('\r');
         out.push_back(bytes[i]);
     }
     return out;
@@ -113,22 +122,26 @@ FileResult readFileBytes(const std::filesystem::path& file, std::string& bytes)
 {
     bytes.clear();
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return {false, failure("Datei kann nicht gelesen werden: ", file, errno)};
+    if (fd < 0)
+        return {false, failure("Datei kann nicht gelesen werden: ", file, errno)};
     Descriptor guard(fd);
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
         return {false, failure("Datei kann nicht gelesen werden: ", file, EISDIR)};
-    if (info.st_size > 0) bytes.reserve(static_cast<std::size_t>(info.st_size));
+    if (info.st_size > 0)
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             const int error = errno;
             bytes.clear();
             return {false, failure("Datei kann nicht gelesen werden: ", file, error)};
         }
-        if (got == 0) break;
+        if (got == 0)
+            break;
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
     return {true, {}};
@@ -140,7 +153,8 @@ FileResult saveFileAtomic(const std::filesystem::path& requested, std::string_vi
     std::error_code ec;
     if (std::filesystem::is_symlink(target, ec)) {
         const auto resolved = std::filesystem::weakly_canonical(target, ec);
-        if (!ec) target = resolved;
+        if (!ec)
+            target = resolved;
     }
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
@@ -149,22 +163,29 @@ FileResult saveFileAtomic(const std::filesystem::path& requested, std::string_vi
 
     std::filesystem::path temporary;
     const int fd = createTemporary(target, temporary);
-    if (fd < 0) return {false, failure("Datei kann nicht gesichert werden: ", requested, errno)};
+    if (fd < 0)
+        return {false, failure("Datei kann nicht gesichert werden: ", requested, errno)};
     Descriptor guard(fd);
 
     auto abandon = [&](int error) {
-        if (guard.get() >= 0) guard.close();
+        if (guard.get() >= 0)
+            guard.close();
         ::unlink(temporary.c_str());
         return FileResult{false, failure("Datei kann nicht gesichert werden: ", requested, error)};
     };
 
-    if (!writeAll(fd, bytes)) return abandon(errno);
-    if (existed && ::fchmod(fd, old.st_mode & 07777) != 0) return abandon(errno);
-    if (::fsync(fd) != 0) return abandon(errno);
-    if (guard.close() != 0) return abandon(errno);
-    if (::rename(temporary.c_str(), target.c_str()) != 0) return abandon(errno);
+    if (!writeAll(fd, bytes))
+        return abandon(errno);
+    if (existed && ::fchmod(fd, old.st_mode & 07777) != 0)
+        return abandon(errno);
+    if (::fsync(fd) != 0)
+        return abandon(errno);
+    if (guard.close() != 0)
+        return abandon(errno);
+    if (::rename(temporary.c_str(), target.c_str()) != 0)
+        return abandon(errno);
     syncDirectory(target);
     return {true, {}};
 }
 
-}  // namespace fup
+} // namespace fup

@@ -19,7 +19,7 @@ std::string encodeFileText(std::string_view text);
 
 struct FileResult {
     bool ok = false;
-    std::string error;  // translated, names the file and the system's reason
+    std::string error; // translated, names the file and the system's reason
 };
 
 // Reads a whole file as bytes.
@@ -32,4 +32,4 @@ FileResult readFileBytes(const std::filesystem::path& file, std::string& bytes);
 // of an existing target are kept.
 FileResult saveFileAtomic(const std::filesystem::path& target, std::string_view bytes);
 
-}  // namespace fup
+} // namespace fup

@@ -21,4 +21,4 @@ std::optional<double> parseDecimal(std::string_view text);
 // The shortest text that reads back as the same value: "100", "12.5".
 std::string formatDecimal(double value);
 
-}  // namespace fup
+} // namespace fup

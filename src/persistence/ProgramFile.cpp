@@ -15,7 +15,8 @@ OpenResult openProgram(Document& doc, ProgramSettings& settings, const std::file
 {
     OpenResult result;
     std::error_code ec;
-    if (!std::filesystem::exists(file, ec)) return result;
+    if (!std::filesystem::exists(file, ec))
+        return result;
 
     std::string bytes;
     const FileResult read = readFileBytes(file, bytes);
@@ -48,7 +49,8 @@ bool saveProgram(Document& doc, ProgramSettings& settings, const std::filesystem
         return false;
     }
     ProgramSettings written = settings;
-    if (!options.batchMode) written.saveDate = options.now ? *options.now : currentSaveDate();
+    if (!options.batchMode)
+        written.saveDate = options.now ? *options.now : currentSaveDate();
 
     const std::string bytes = encodeFileText(writeProgram(doc, written, file.string(), texts));
     const FileResult saved = saveFileAtomic(file, bytes);
@@ -60,4 +62,4 @@ bool saveProgram(Document& doc, ProgramSettings& settings, const std::filesystem
     return true;
 }
 
-}  // namespace fup
+} // namespace fup

@@ -14,9 +14,9 @@ namespace fup {
 class Document;
 
 enum class OpenStatus {
-    Missing,  // no such file: nothing was done
+    Missing, // no such file: nothing was done
     Loaded,
-    Failed,   // reported; the document is cleared (the caller names the process "leer_dummy")
+    Failed, // reported; the document is cleared (the caller names the process "leer_dummy")
 };
 
 struct OpenResult {
@@ -31,8 +31,8 @@ OpenResult openProgram(Document& doc, ProgramSettings& settings, const std::file
                        const ReadOptions& options = {});
 
 struct SaveOptions {
-    bool readOnly = false;   // the editor's read-only flag
-    bool batchMode = false;  // batch mode saves even when read-only and keeps the save date
+    bool readOnly = false;  // the editor's read-only flag
+    bool batchMode = false; // batch mode saves even when read-only and keeps the save date
     // The save date to write; the current local time when not given.
     std::optional<std::string> now;
 };
@@ -48,4 +48,4 @@ bool saveProgram(Document& doc, ProgramSettings& settings, const std::filesystem
 // The current local date and time as the save date is written.
 std::string currentSaveDate();
 
-}  // namespace fup
+} // namespace fup

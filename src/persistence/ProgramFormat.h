@@ -17,7 +17,7 @@ struct CommentTextRecord {
     int x = 0;
     int y = 0;
     int sheet = 1;
-    int style = 0;  // 1 large font + 2 coloured
+    int style = 0; // 1 large font + 2 coloured
     std::string text;
 
     bool large() const { return (style & 1) != 0; }
@@ -25,4 +25,4 @@ struct CommentTextRecord {
     bool operator==(const CommentTextRecord&) const = default;
 };
 
-}  // namespace fup
+} // namespace fup

@@ -54,7 +54,8 @@ bool readProject(ReadSteps& steps, ProjectSection& p)
 {
     p.projectName = projectText(steps, Tok::PROJEKTNAME, "PROJEKTNAME erwartet", "kein ProjektName");
     p.author = projectText(steps, Tok::BEARBEITER, "BEARBEITER erwartet", "kein Bearbeiter");
-    p.processVersion = projectText(steps, Tok::PROJEKTVERSION, "PROJEKTVERSION erwartet", "keine ProjektVersion");
+    p.processVersion =
+        projectText(steps, Tok::PROJEKTVERSION, "PROJEKTVERSION erwartet", "keine ProjektVersion");
     p.saveDate = projectText(steps, Tok::SAVEDATUM, "SAVEDATUM erwartet", "kein SaveDatum");
     p.compileDate = projectText(steps, Tok::COMPILEDATUM, "COMPILEDATUM erwartet", "kein CompileDatum");
     p.cycleTime = projectText(steps, Tok::ZYKLUSZEIT, "ZYKLUSZEIT erwartet", "keine Zykluszeit");
@@ -63,33 +64,41 @@ bool readProject(ReadSteps& steps, ProjectSection& p)
 
     Tok code = steps.nextSection();
     if (code == Tok::TARGET) {
-        if (const auto t = steps.text("kein target")) p.target = std::string(*t);
+        if (const auto t = steps.text("kein target"))
+            p.target = std::string(*t);
         code = steps.nextSection();
     }
     if (code == Tok::COMPORT) {
-        if (const auto t = steps.text("kein ComPort String")) p.comPort = std::string(*t);
+        if (const auto t = steps.text("kein ComPort String"))
+            p.comPort = std::string(*t);
         code = steps.nextSection();
     }
     if (code == Tok::TEMPVARINFO) {
         p.useTempVars = steps.flag("useTempVars");
-        if (const auto t = steps.text("kein DigTempVarName String")) p.digitalTempName = std::string(*t);
-        if (const auto t = steps.text("kein AnaTempVarName String")) p.fixedTempName = std::string(*t);
+        if (const auto t = steps.text("kein DigTempVarName String"))
+            p.digitalTempName = std::string(*t);
+        if (const auto t = steps.text("kein AnaTempVarName String"))
+            p.fixedTempName = std::string(*t);
         code = steps.nextSection();
     }
-    if (!steps.ok()) return false;
+    if (!steps.ok())
+        return false;
     if (code != Tok::KOMMENTAR) {
         steps.reporter().box(tx("Kommentar erwartet"));
         // Without the comment entry the section found is the view section: reading
         // goes on with it instead of stumbling over it.
-        if (code == Tok::VIEWINFO) return true;
+        if (code == Tok::VIEWINFO)
+            return true;
     }
-    if (const auto t = steps.text("kein Kommentar")) p.comment = std::string(*t);
+    if (const auto t = steps.text("kein Kommentar"))
+        p.comment = std::string(*t);
     return false;
 }
 
 void readView(ReadSteps& steps, ViewSection& v, bool viewTaken)
 {
-    if (!viewTaken) steps.section(Tok::VIEWINFO, "ViewInfo erwartet");
+    if (!viewTaken)
+        steps.section(Tok::VIEWINFO, "ViewInfo erwartet");
     steps.section(Tok::PAGE, "PAGE erwartet");
     const auto page = steps.integer("aktuelleSeite");
     steps.section(Tok::ZOOM, "ZOOM erwartet");
@@ -99,7 +108,8 @@ void readView(ReadSteps& steps, ViewSection& v, bool viewTaken)
     const auto vpos = steps.integer("vertScrollPos");
     const auto hr = steps.integer("horzScrolRange");
     const auto vr = steps.integer("vertScrolRange");
-    if (!steps.ok()) return;
+    if (!steps.ok())
+        return;
     v = {*page, *zoom, *h, *vpos, *hr, *vr};
 }
 
@@ -109,16 +119,20 @@ void readSheets(ReadSteps& steps, Document& doc)
     for (;;) {
         const Token t = steps.next();
         if (t.code != Tok::Open) {
-            if (steps.ok() && t.code != Tok::Close) steps.fail("seitenEnde ohne )");
+            if (steps.ok() && t.code != Tok::Close)
+                steps.fail("seitenEnde ohne )");
             return;
         }
         steps.expect(Tok::SEITE, "SEITE erwartet");
         const auto name = steps.text("kein SeitenName");
         steps.expect(Tok::Close, "kein )nach SeitenText");
-        if (!steps.ok()) return;
-        if (count >= MaxSheets) continue;
+        if (!steps.ok())
+            return;
+        if (count >= MaxSheets)
+            continue;
         // The name is kept exactly as stored; the editor cleaned it when it was entered.
-        if (++count > 1) doc.appendSheet("");
+        if (++count > 1)
+            doc.appendSheet("");
         doc.sheet(count).name = std::string(*name);
     }
 }
@@ -135,22 +149,26 @@ std::string directoryOf(std::string_view fileName)
 std::string comparable(std::string dir)
 {
     std::replace(dir.begin(), dir.end(), '\\', '/');
-    if (!dir.empty() && dir.back() != '/') dir.push_back('/');
+    if (!dir.empty() && dir.back() != '/')
+        dir.push_back('/');
     for (char& c : dir)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     return dir;
 }
 
 std::string withSeparator(std::string dir)
 {
-    if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir.push_back('/');
+    if (!dir.empty() && dir.back() != '/' && dir.back() != '\\')
+        dir.push_back('/');
     return dir;
 }
 
 void applyDataDirectory(const ProjectSection& p, const std::string& fileName, ProgramSettings& s,
                         Reporter& reporter)
 {
-    if (s.ideDriven) return;
+    if (s.ideDriven)
+        return;
     std::error_code ec;
     const std::string& stored = p.dataDirectory;
     const bool sameProgram = comparable(directoryOf(fileName)) == comparable(s.programDirectory.string());
@@ -158,13 +176,15 @@ void applyDataDirectory(const ProjectSection& p, const std::string& fileName, Pr
         s.dataDirectory = s.programDirectory;
     } else if (withSeparator(stored) != withSeparator(s.dataDirectory.string())) {
         reporter.log("Daten-Verzeichnis(aus Grafik-Datei): " + stored + "  wird genutzt !");
-        reporter.box(tx("Daten-Verzeichnis(aus Grafik-Datei)") + ": " + stored + "   " + tx("wird genutzt !"));
+        reporter.box(tx("Daten-Verzeichnis(aus Grafik-Datei)") + ": " + stored + "   " +
+                     tx("wird genutzt !"));
         s.dataDirectory = withSeparator(stored);
     }
     s.dataDirectory = cleanEnteredText(s.dataDirectory.string());
 }
 
-void applyProject(const ProjectSection& p, const std::string& fileName, ProgramSettings& s, Reporter& reporter)
+void applyProject(const ProjectSection& p, const std::string& fileName, ProgramSettings& s,
+                  Reporter& reporter)
 {
     if (s.target == -1) {
         if (!p.target) {
@@ -183,7 +203,8 @@ void applyProject(const ProjectSection& p, const std::string& fileName, ProgramS
     } else if (!p.target) {
         reporter.box(tx("Datei ohne Ziel-System ..default=TQ801"));
     }
-    if (p.comPort) s.comPort = *p.comPort;
+    if (p.comPort)
+        s.comPort = *p.comPort;
     if (p.useTempVars) {
         s.useTempVars = *p.useTempVars;
         s.digitalTempName = p.digitalTempName;
@@ -211,7 +232,8 @@ void applyProject(const ProjectSection& p, const std::string& fileName, ProgramS
         s.optimisationLevel = 0;
     }
 
-    if (!s.projectNameFixed) s.projectName = p.projectName;
+    if (!s.projectNameFixed)
+        s.projectName = p.projectName;
     s.author = p.author;
     s.processVersion = p.processVersion;
     s.saveDate = p.saveDate;
@@ -230,7 +252,8 @@ bool readAll(Document& doc, ProgramSettings& settings, ReadSteps& steps, ReadRes
     Tok code = steps.nextSection();
     if (code == Tok::VERSION) {
         const auto version = steps.integer("Fehlerhafte SPS_Datei(no FileVersion)");
-        if (!version) return false;
+        if (!version)
+            return false;
         result.fileVersion = *version;
         code = steps.nextSection();
     }
@@ -240,10 +263,12 @@ bool readAll(Document& doc, ProgramSettings& settings, ReadSteps& steps, ReadRes
         steps.fail("SPSFILE erwartet");
         return false;
     }
-    if (const auto name = steps.text("kein DateiName")) result.fileName = std::string(*name);
+    if (const auto name = steps.text("kein DateiName"))
+        result.fileName = std::string(*name);
 
     ProjectSection project;
-    if (!steps.section(Tok::PROJEKTINFO, "PROJEKTINFO erwartet")) return false;
+    if (!steps.section(Tok::PROJEKTINFO, "PROJEKTINFO erwartet"))
+        return false;
     const bool viewTaken = readProject(steps, project);
     if (!steps.ok()) {
         steps.summary("Fehlerhafte SPS_Datei(ProjektInfo)");
@@ -258,7 +283,8 @@ bool readAll(Document& doc, ProgramSettings& settings, ReadSteps& steps, ReadRes
         return false;
     }
 
-    if (!steps.section(Tok::SEITEN, "SEITEN erwartet")) return false;
+    if (!steps.section(Tok::SEITEN, "SEITEN erwartet"))
+        return false;
     readSheets(steps, doc);
     if (!steps.ok()) {
         steps.summary("Fehlerhafte SPS_Datei(SeitenInfo)");
@@ -282,7 +308,8 @@ bool readAll(Document& doc, ProgramSettings& settings, ReadSteps& steps, ReadRes
         steps.summary("Fehlerhafte SPS_Datei(kisten)");
         return false;
     }
-    if (!steps.section(Tok::KANTEN, "KANTEN erwartet")) return false;
+    if (!steps.section(Tok::KANTEN, "KANTEN erwartet"))
+        return false;
     if (!diagram.readKanten()) {
         steps.summary("Fehlerhafte SPS-Datei(kanten)");
         return false;
@@ -294,7 +321,8 @@ bool readAll(Document& doc, ProgramSettings& settings, ReadSteps& steps, ReadRes
 
     // The view: a page that names no sheet (a damaged file) would leave nothing to show.
     int page = view.page;
-    if (page < FirstInstanceNumber && (page < 1 || page > doc.sheetCount())) page = 1;
+    if (page < FirstInstanceNumber && (page < 1 || page > doc.sheetCount()))
+        page = 1;
     doc.setCurrentSheet(page);
     doc.setZoom(view.zoom);
     doc.setScroll(view.scrollX, view.scrollY);
@@ -314,9 +342,10 @@ bool readAll(Document& doc, ProgramSettings& settings, ReadSteps& steps, ReadRes
     return true;
 }
 
-}  // namespace
+} // namespace
 
-ReadResult readProgram(Document& doc, ProgramSettings& settings, std::string_view text, const ReadOptions& options)
+ReadResult readProgram(Document& doc, ProgramSettings& settings, std::string_view text,
+                       const ReadOptions& options)
 {
     doc.clear();
     ReadResult result;
@@ -324,7 +353,8 @@ ReadResult readProgram(Document& doc, ProgramSettings& settings, std::string_vie
     ProgramSettings work = settings;
     std::vector<CommentTextRecord> texts;
     ReadOptions local = options;
-    if (options.texts) local.texts = &texts;
+    if (options.texts)
+        local.texts = &texts;
 
     result.ok = readAll(doc, work, steps, result, local) && steps.ok();
     if (!result.ok) {
@@ -332,8 +362,9 @@ ReadResult readProgram(Document& doc, ProgramSettings& settings, std::string_vie
         return result;
     }
     settings = std::move(work);
-    if (options.texts) *options.texts = std::move(texts);
+    if (options.texts)
+        *options.texts = std::move(texts);
     return result;
 }
 
-}  // namespace fup
+} // namespace fup

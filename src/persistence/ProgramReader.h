@@ -19,7 +19,7 @@ struct ReadOptions {
 struct ReadResult {
     bool ok = false;
     int fileVersion = 0;
-    std::string fileName;  // as stored in the file's SPSFILE line
+    std::string fileName; // as stored in the file's SPSFILE line
 };
 
 // Reads a program text (UTF-8; decodeFileText makes it of the file bytes) into the
@@ -30,4 +30,4 @@ struct ReadResult {
 ReadResult readProgram(Document& doc, ProgramSettings& settings, std::string_view text,
                        const ReadOptions& options = {});
 
-}  // namespace fup
+} // namespace fup

@@ -15,7 +15,7 @@ namespace {
 
 // Appends the pieces of one file line at a time; every line ends with "\n".
 class Out {
-public:
+  public:
     explicit Out(std::size_t expected) { text_.reserve(expected); }
 
     Out& operator<<(std::string_view s)
@@ -44,7 +44,8 @@ public:
     Out& quoted(std::string_view s)
     {
         text_.push_back('"');
-        for (const char c : s) text_.push_back(c == '"' ? ' ' : c);
+        for (const char c : s)
+            text_.push_back(c == '"' ? ' ' : c);
         text_.push_back('"');
         return *this;
     }
@@ -55,7 +56,8 @@ public:
     {
         bool plain = !s.empty() && keywordOf(s) == Tok::Word;
         for (const char c : s) {
-            if (static_cast<unsigned char>(c) < '!' || c == '"' || c == '(' || c == ')' || c == ',' || c == ';')
+            if (static_cast<unsigned char>(c) < '!' || c == '"' || c == '(' || c == ')' || c == ',' ||
+                c == ';')
                 plain = false;
         }
         text_.append(plain ? s : std::string_view("_"));
@@ -69,7 +71,7 @@ public:
 
     std::string take() { return std::move(text_); }
 
-private:
+  private:
     std::string text_;
 };
 
@@ -171,7 +173,8 @@ void writeElement(Out& out, const TKante& e, bool withLayout)
         out << "      (POS " << e.x << ' ' << e.y << ' ' << e.sheet << ")\n";
     } else {
         out << "      (MUTTER " << e.owner->saveIndex << ")\n";
-        if (e.inverse) out << "      (INVERSE)\n";
+        if (e.inverse)
+            out << "      (INVERSE)\n";
         if (withLayout) {
             out << "      (TYP " << static_cast<int>(e.kind) << ' ' << e.ordinal() << ' '
                 << static_cast<int>(e.valueType) << ' ';
@@ -183,21 +186,27 @@ void writeElement(Out& out, const TKante& e, bool withLayout)
         out << static_cast<int>(e.varType) << ' ' << static_cast<int>(e.displayType);
         if (e.varType != var::None) {
             out << ' ';
-            if (e.isInput() && e.varType == var::Own) out.quoted(std::to_string(e.constValue));
-            else out.quoted(e.varText);
+            if (e.isInput() && e.varType == var::Own)
+                out.quoted(std::to_string(e.constValue));
+            else
+                out.quoted(e.varText);
         }
         out << " )\n";
     }
     out << "      (NACHBAR ";
     for (const TKante* n : e.neighbours)
-        if (n && n->alive()) out << n->saveNumber << ' ';
+        if (n && n->alive())
+            out << n->saveNumber << ' ';
     out << ")\n";
     out << "    )\n";
 }
 
-}  // namespace
+} // namespace
 
-bool pinsWrittenWithLayout(int type) { return type == 81 || type == 82 || isMacroOrAutomat(type); }
+bool pinsWrittenWithLayout(int type)
+{
+    return type == 81 || type == 82 || isMacroOrAutomat(type);
+}
 
 WritePlan planElements(const Document& doc)
 {
@@ -205,13 +214,16 @@ WritePlan planElements(const Document& doc)
     plan.order.reserve(doc.kanten().size());
     std::unordered_set<const TKante*> byName;
     for (const TKiste* b : doc.blocks()) {
-        if (b->pins.empty()) continue;
+        if (b->pins.empty())
+            continue;
         // Each pin of the catalogue layout is matched once, in pin order, by kind and
         // name: that is how the reader finds it again.
         std::vector<PinTemplate> templates;
-        if (!pinsWrittenWithLayout(b->type)) templates = pinLayout(b->type, b->n, b->m).pins;
+        if (!pinsWrittenWithLayout(b->type))
+            templates = pinLayout(b->type, b->n, b->m).pins;
         for (TKante* p : b->pins) {
-            if (!p->alive()) continue;
+            if (!p->alive())
+                continue;
             const auto match = std::find_if(templates.begin(), templates.end(), [p](const PinTemplate& t) {
                 return t.kind == p->kind && t.name == p->name;
             });
@@ -220,11 +232,13 @@ WritePlan planElements(const Document& doc)
                 continue;
             }
             templates.erase(match);
-            if (byName.insert(p).second) plan.order.push_back(p);
+            if (byName.insert(p).second)
+                plan.order.push_back(p);
         }
     }
     for (TKante* e : doc.kanten()) {
-        if (e->alive() && !byName.contains(e)) plan.order.push_back(e);
+        if (e->alive() && !byName.contains(e))
+            plan.order.push_back(e);
     }
     return plan;
 }
@@ -241,10 +255,12 @@ std::string writeProgram(Document& doc, const ProgramSettings& settings, const s
                          std::span<const CommentTextRecord> texts)
 {
     int index = 0;
-    for (TKiste* b : doc.blocks()) b->saveIndex = ++index;
+    for (TKiste* b : doc.blocks())
+        b->saveIndex = ++index;
     const WritePlan plan = planElements(doc);
     int number = 0;
-    for (TKante* e : plan.order) e->saveNumber = ++number;
+    for (TKante* e : plan.order)
+        e->saveNumber = ++number;
 
     // About 250 characters per block and 120 per wire element.
     Out out(2048 + doc.blocks().size() * 260 + plan.order.size() * 130);
@@ -256,13 +272,15 @@ std::string writeProgram(Document& doc, const ProgramSettings& settings, const s
     writeSheets(out, doc);
     writeTexts(out, texts);
     out << "  (KISTEN\n";
-    for (const TKiste* b : doc.blocks()) writeBlock(out, *b);
+    for (const TKiste* b : doc.blocks())
+        writeBlock(out, *b);
     out << "  )\n";
     out << "  (KANTEN\n";
-    for (const TKante* e : plan.order) writeElement(out, *e, plan.withLayout.contains(e));
+    for (const TKante* e : plan.order)
+        writeElement(out, *e, plan.withLayout.contains(e));
     out << "  )\n";
     out << ")\n";
     return out.take();
 }
 
-}  // namespace fup
+} // namespace fup

@@ -40,4 +40,4 @@ bool pinsWrittenWithLayout(int type);
 // "dd.mm.yyyy  hh:mm:ss"
 std::string formatSaveDate(int year, int month, int day, int hour, int minute, int second);
 
-}  // namespace fup
+} // namespace fup

@@ -16,7 +16,7 @@ class TKiste;
 // and marks the read failed, so only the first fault of a file is reported. The
 // position of that fault goes to the diagnostic log.
 class ReadSteps {
-public:
+  public:
     ReadSteps(std::string_view text, Reporter& reporter) : tokens_(text), reporter_(reporter) {}
 
     bool ok() const { return ok_; }
@@ -47,11 +47,11 @@ public:
     // The next token must be a text; the message may name something after its wording.
     std::optional<std::string_view> text(std::string_view message, std::string_view suffix = {});
 
-private:
+  private:
     Tokenizer tokens_;
     Reporter& reporter_;
     Token last_;
     bool ok_ = true;
 };
 
-}  // namespace fup
+} // namespace fup

@@ -66,42 +66,58 @@ constexpr std::array<std::pair<std::string_view, Tok>, 56> Keywords = {{
     {"_OFFSET", Tok::KindOffset},
 }};
 
-constexpr std::size_t LongestKeyword = 14;  // "PROJEKTVERSION"
+constexpr std::size_t LongestKeyword = 14; // "PROJEKTVERSION"
 
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool endsWord(char c)
 {
     return static_cast<unsigned char>(c) < '!' || c == '"' || c == '(' || c == ')' || c == ',' || c == ';';
 }
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) < '!' || c == ',' || c == ';'; }
+bool isBlank(char c)
+{
+    return static_cast<unsigned char>(c) < '!' || c == ',' || c == ';';
+}
 
-}  // namespace
+} // namespace
 
 Tok keywordOf(std::string_view word)
 {
-    if (word.size() < 3 || word.size() > LongestKeyword) return Tok::Word;
+    if (word.size() < 3 || word.size() > LongestKeyword)
+        return Tok::Word;
     char buffer[LongestKeyword];
-    for (std::size_t i = 0; i < word.size(); ++i) buffer[i] = upper(word[i]);
+    for (std::size_t i = 0; i < word.size(); ++i)
+        buffer[i] = upper(word[i]);
     const std::string_view upperWord(buffer, word.size());
     for (const auto& [spelling, code] : Keywords)
-        if (spelling == upperWord) return code;
+        if (spelling == upperWord)
+            return code;
     return Tok::Word;
 }
 
 std::string_view tokenName(Tok code)
 {
     switch (code) {
-    case Tok::End: return "end of input";
-    case Tok::Word: return "word";
-    case Tok::Open: return "(";
-    case Tok::Close: return ")";
-    case Tok::Text: return "text";
-    default: break;
+    case Tok::End:
+        return "end of input";
+    case Tok::Word:
+        return "word";
+    case Tok::Open:
+        return "(";
+    case Tok::Close:
+        return ")";
+    case Tok::Text:
+        return "text";
+    default:
+        break;
     }
     for (const auto& [spelling, keyword] : Keywords)
-        if (keyword == code) return spelling;
+        if (keyword == code)
+            return spelling;
     return "?";
 }
 
@@ -116,12 +132,14 @@ void Tokenizer::advance()
 
 Token Tokenizer::next()
 {
-    while (pos_ < input_.size() && isBlank(input_[pos_])) advance();
+    while (pos_ < input_.size() && isBlank(input_[pos_]))
+        advance();
 
     Token token;
     token.line = line_;
     token.column = column();
-    if (pos_ >= input_.size()) return token;
+    if (pos_ >= input_.size())
+        return token;
 
     const char c = input_[pos_];
     if (c == '(' || c == ')') {
@@ -134,17 +152,20 @@ Token Tokenizer::next()
     if (c == '"') {
         advance();
         const std::size_t start = pos_;
-        while (pos_ < input_.size() && input_[pos_] != '"') advance();
+        while (pos_ < input_.size() && input_[pos_] != '"')
+            advance();
         token.code = Tok::Text;
         token.text = input_.substr(start, pos_ - start);
-        if (pos_ < input_.size()) advance();  // the closing quote
+        if (pos_ < input_.size())
+            advance(); // the closing quote
         return token;
     }
     const std::size_t start = pos_;
-    while (pos_ < input_.size() && !endsWord(input_[pos_])) advance();
+    while (pos_ < input_.size() && !endsWord(input_[pos_]))
+        advance();
     token.text = input_.substr(start, pos_ - start);
     token.code = keywordOf(token.text);
     return token;
 }
 
-}  // namespace fup
+} // namespace fup

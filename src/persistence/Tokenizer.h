@@ -8,24 +8,73 @@ namespace fup {
 // file keywords; they are recognised wherever they stand, so no plain word of a file
 // (number, parameter name, curve name) may be spelled like one.
 enum class Tok : unsigned char {
-    End,    // the input was used up by the previous token
-    Word,   // a run of characters up to a blank or control character, '"', '(' or ')'
-    Open,   // "("
-    Close,  // ")"
-    Text,   // the characters between double quotes; may span lines
+    End,   // the input was used up by the previous token
+    Word,  // a run of characters up to a blank or control character, '"', '(' or ')'
+    Open,  // "("
+    Close, // ")"
+    Text,  // the characters between double quotes; may span lines
 
     // Program, frame, macro and automat files.
-    SPSFILE, SEITEN, SEITE, KISTEN, KANTEN, KISTE, KANTE, TYP, POS, PARAMETER, MUTTER, NACHBAR,
-    PIN, FLIP, BREITE, HOEHE, PROJEKTINFO, PROJEKTNAME, BEARBEITER, PROJEKTVERSION, SAVEDATUM,
-    COMPILEDATUM, KOMMENTAR, VIEWINFO, PAGE, ZOOM, SCROL, ZYKLUSZEIT, OPTIMIERT, DATENDIR, TEXTE,
-    TEXT, KINDERSEITE, VERBUNDEN, INVERSE, TARGET, LOCK, VERSION, COMPORT, TEMPVARINFO,
+    SPSFILE,
+    SEITEN,
+    SEITE,
+    KISTEN,
+    KANTEN,
+    KISTE,
+    KANTE,
+    TYP,
+    POS,
+    PARAMETER,
+    MUTTER,
+    NACHBAR,
+    PIN,
+    FLIP,
+    BREITE,
+    HOEHE,
+    PROJEKTINFO,
+    PROJEKTNAME,
+    BEARBEITER,
+    PROJEKTVERSION,
+    SAVEDATUM,
+    COMPILEDATUM,
+    KOMMENTAR,
+    VIEWINFO,
+    PAGE,
+    ZOOM,
+    SCROL,
+    ZYKLUSZEIT,
+    OPTIMIERT,
+    DATENDIR,
+    TEXTE,
+    TEXT,
+    KINDERSEITE,
+    VERBUNDEN,
+    INVERSE,
+    TARGET,
+    LOCK,
+    VERSION,
+    COMPORT,
+    TEMPVARINFO,
     // Characteristic-curve files.
-    TXF1, TXF2, T1B1, T1B4, T2B1, T2B4,
+    TXF1,
+    TXF2,
+    T1B1,
+    T1B4,
+    T2B1,
+    T2B4,
     // The parameter-kind words "_PARTVALUE", "_KP", "_VERSTAERKUNG", "_KI", "_KD",
     // "_VORHALT_KD", "_ANFANGSWERT", "_WERT", "_ADRESSE", "_OFFSET"; no file uses them,
     // but they are reserved all the same.
-    KindPartValue, KindKp, KindVerstaerkung, KindKi, KindKd, KindVorhaltKd, KindAnfangswert,
-    KindWert, KindAdresse, KindOffset,
+    KindPartValue,
+    KindKp,
+    KindVerstaerkung,
+    KindKi,
+    KindKd,
+    KindVorhaltKd,
+    KindAnfangswert,
+    KindWert,
+    KindAdresse,
+    KindOffset,
 };
 
 struct Token {
@@ -33,8 +82,8 @@ struct Token {
     // The word as found in the file (letter case kept), or the contents of a text
     // without its quotes. Points into the tokenizer's input.
     std::string_view text;
-    int line = 1;    // where the token starts, 1-based
-    int column = 1;  // byte position in that line, 1-based
+    int line = 1;   // where the token starts, 1-based
+    int column = 1; // byte position in that line, 1-based
 };
 
 // The keyword spelled by the word, compared in upper case, or Tok::Word.
@@ -46,7 +95,7 @@ std::string_view tokenName(Tok code);
 // below "!") between tokens are skipped; "," and ";" end a word and count as blanks.
 // A text without its closing quote ends at the end of the input. Any input is accepted.
 class Tokenizer {
-public:
+  public:
     explicit Tokenizer(std::string_view input) : input_(input) {}
 
     Token next();
@@ -55,7 +104,7 @@ public:
     int line() const { return line_; }
     int column() const { return static_cast<int>(pos_ - lineStart_) + 1; }
 
-private:
+  private:
     void advance();
 
     std::string_view input_;
@@ -65,4 +114,4 @@ private:
     int depth_ = 0;
 };
 
-}  // namespace fup
+} // namespace fup

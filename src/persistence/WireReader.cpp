@@ -19,20 +19,25 @@ namespace {
 // to 300; anything far beyond is a corrupt file.
 constexpr int MaxOrdinal = 1000;
 
-bool takesConstantsFromLayout(int type) { return type == 81 || type == 82; }
+bool takesConstantsFromLayout(int type)
+{
+    return type == 81 || type == 82;
+}
 
-}  // namespace
+} // namespace
 
 bool DiagramReader::readKanten()
 {
     for (;;) {
         const Token open = steps_.next();
-        if (open.code == Tok::Close) return true;
+        if (open.code == Tok::Close)
+            return true;
         if (open.code != Tok::Open) {
             steps_.fail("kantenEnde ohne )");
             return false;
         }
-        if (!readOneElement()) return false;
+        if (!readOneElement())
+            return false;
     }
 }
 
@@ -40,9 +45,11 @@ bool DiagramReader::readNeighbourNumbers(std::vector<int>& numbers)
 {
     for (;;) {
         const Token t = steps_.next();
-        if (!steps_.ok()) return false;
+        if (!steps_.ok())
+            return false;
         if (t.code != Tok::Word) {
-            if (t.code != Tok::Close) steps_.fail("kein N.ParClose");
+            if (t.code != Tok::Close)
+                steps_.fail("kein N.ParClose");
             return steps_.ok();
         }
         const auto number = parseFileInteger(t.text);
@@ -66,16 +73,16 @@ TKante* DiagramReader::pinOfRecord(TKiste& owner, int ownerIndex, const std::str
         pin = owner.pinNamed("sym");
         if (!pin) {
             pin = owner.pinNamed("lim");
-            if (pin) pin->name = "sym";
+            if (pin)
+                pin->name = "sym";
         }
     }
     if (!pin) {
         // Reported, and the record is left out; the rest of the diagram still loads.
         bool ignored = true;
-        doc_.reporter().error(&owner,
-                              tx("Kante: ") + std::to_string(ownerIndex) + tx("  Pin: ") + name +
-                                  tx(" nicht gefunden"),
-                              ignored);
+        doc_.reporter().error(
+            &owner, tx("Kante: ") + std::to_string(ownerIndex) + tx("  Pin: ") + name + tx(" nicht gefunden"),
+            ignored);
     }
     return pin;
 }
@@ -87,8 +94,10 @@ bool DiagramReader::readOneElement()
     const auto comment = steps_.integer("Kommenter-Flag", INT_MIN, INT_MAX);
     const auto display = steps_.integer("Display-Flag", INT_MIN, INT_MAX);
     const Tok code = steps_.nextSection();
-    if (steps_.ok() && code != Tok::POS && code != Tok::MUTTER) steps_.fail("weder POS noch MUTTER");
-    if (!steps_.ok()) return false;
+    if (steps_.ok() && code != Tok::POS && code != Tok::MUTTER)
+        steps_.fail("weder POS noch MUTTER");
+    if (!steps_.ok())
+        return false;
 
     ElementRecord record;
     TKante* element = nullptr;
@@ -103,7 +112,8 @@ bool DiagramReader::readOneElement()
         steps_.section(Tok::NACHBAR, "NACHBAR erwartet");
         readNeighbourNumbers(record.neighbours);
         steps_.expect(Tok::Close, "kein )nachNachbar.");
-        if (!steps_.ok()) return false;
+        if (!steps_.ok())
+            return false;
         int px = *x;
         int py = *y;
         if (placement_.pasting && *sheet < FirstInstanceNumber) {
@@ -126,13 +136,15 @@ bool DiagramReader::readOneElement()
         if (next == Tok::TYP) {
             withLayout = true;
             kind = steps_.integer("ioTyp", 0, 2);
-            if (kind == int{ek::Point}) steps_.fail("ioTyp");  // a pin is an input or an output
+            if (kind == int{ek::Point})
+                steps_.fail("ioTyp"); // a pin is an input or an output
             ordinal = steps_.integer("pin y-pos", -MaxOrdinal, MaxOrdinal);
             valueType = steps_.integer("werte-Typ", 0, 4);
             hidden = steps_.flag("hidden");
             next = steps_.nextSection();
         }
-        if (steps_.ok() && next != Tok::PIN) steps_.fail("PIN erwartet");
+        if (steps_.ok() && next != Tok::PIN)
+            steps_.fail("PIN erwartet");
         const auto pinName = steps_.text("kein PinName");
         const auto pinComment = steps_.text("kein SignalKommentar");
         const auto fileVarType = steps_.integer("ExternVarTyp", 0, 2);
@@ -151,8 +163,10 @@ bool DiagramReader::readOneElement()
             readNeighbourNumbers(record.neighbours);
             t = steps_.next();
         }
-        if (steps_.ok() && t.code != Tok::Close) steps_.fail("kein )nachNachbar.");
-        if (!steps_.ok()) return false;
+        if (steps_.ok() && t.code != Tok::Close)
+            steps_.fail("kein )nachNachbar.");
+        if (!steps_.ok())
+            return false;
 
         TKiste* owner = blockWithIndex(*ownerIndex);
         const std::string name(*pinName);
@@ -175,13 +189,14 @@ bool DiagramReader::readOneElement()
             }
             const auto k = static_cast<std::uint8_t>(*kind);
             const auto v = static_cast<std::uint8_t>(*valueType);
-            const bool constCapable = takesConstantsFromLayout(owner->type) && k == ek::InputPin &&
-                                      v != vt::Digital;
+            const bool constCapable =
+                takesConstantsFromLayout(owner->type) && k == ek::InputPin && v != vt::Digital;
             element = doc_.addPin(*owner, k, name, v, *ordinal, constCapable, *hidden);
             owner->recomputeHeight();
         } else {
             element = pinOfRecord(*owner, *ownerIndex, name);
-            if (!element) return true;
+            if (!element)
+                return true;
         }
 
         element->displayType = static_cast<std::uint8_t>(*displayType);
@@ -201,7 +216,8 @@ bool DiagramReader::readOneElement()
                 // Old files stored an input's constant as its text: it becomes a
                 // reference of that name.
                 element->varText = *varText;
-                if (element->isInput()) varType = var::Reference;
+                if (element->isInput())
+                    varType = var::Reference;
             }
         }
     }
@@ -220,10 +236,12 @@ bool DiagramReader::readOneElement()
 
 bool DiagramReader::resolveNeighbours()
 {
-    if (!steps_.ok()) return false;
+    if (!steps_.ok())
+        return false;
     // Numbers refer to the elements read now; the first record of a number counts.
     std::unordered_map<int, TKante*> byNumber;
-    for (const ElementRecord& r : records_) byNumber.try_emplace(r.element->saveNumber, r.element);
+    for (const ElementRecord& r : records_)
+        byNumber.try_emplace(r.element->saveNumber, r.element);
 
     for (const ElementRecord& r : records_) {
         TKante& e = *r.element;
@@ -241,7 +259,8 @@ bool DiagramReader::resolveNeighbours()
                 continue;
             }
             TKante* other = it->second;
-            if (other == &e || e.hasNeighbour(other) || e.neighbourCount >= MaxNeighbours) continue;
+            if (other == &e || e.hasNeighbour(other) || e.neighbourCount >= MaxNeighbours)
+                continue;
             e.neighbours[static_cast<std::size_t>(e.neighbourCount++)] = other;
         }
     }
@@ -252,7 +271,8 @@ bool DiagramReader::resolveNeighbours()
         TKante& e = *r.element;
         for (TKante*& slot : e.neighbours) {
             TKante* other = slot;
-            if (!other || other->hasNeighbour(&e)) continue;
+            if (!other || other->hasNeighbour(&e))
+                continue;
             if (other->neighbourCount < MaxNeighbours) {
                 for (TKante*& free : other->neighbours) {
                     if (!free) {
@@ -275,7 +295,8 @@ bool DiagramReader::resolveNeighbours()
 
     std::vector<TKante*> elements;
     elements.reserve(records_.size());
-    for (const ElementRecord& r : records_) elements.push_back(r.element);
+    for (const ElementRecord& r : records_)
+        elements.push_back(r.element);
     rebuildNets(elements);
     return true;
 }
@@ -288,7 +309,8 @@ void rebuildNets(const std::vector<TKante*>& elements)
     }
     std::vector<TKante*> stack;
     for (TKante* out : elements) {
-        if (!out->isOutput()) continue;
+        if (!out->isOutput())
+            continue;
         out->source = out;
         stack.assign(1, out);
         while (!stack.empty()) {
@@ -298,16 +320,19 @@ void rebuildNets(const std::vector<TKante*>& elements)
                 // Another output is another net's source; an element that has a source
                 // already was reached before (this walk or, in a damaged file that joins
                 // two outputs, an earlier one).
-                if (!n || n->isOutput() || n->source) continue;
+                if (!n || n->isOutput() || n->source)
+                    continue;
                 n->source = out;
                 n->parent = e;
-                if (n->isPoint()) n->valueType = out->valueType;
+                if (n->isPoint())
+                    n->valueType = out->valueType;
                 stack.push_back(n);
             }
         }
     }
     for (TKante* e : elements)
-        if (e->isInput()) spreadValueType(*e, e->valueType);
+        if (e->isInput())
+            spreadValueType(*e, e->valueType);
 }
 
-}  // namespace fup
+} // namespace fup

@@ -19,7 +19,7 @@ const fs::path Data = fs::path(FUP_TEST_DATA) / "persistence";
 const std::string Summary = "E:kenlinienwerte nicht erfolgreich gelesen";
 
 class Curves : public ::testing::Test {
-protected:
+  protected:
     TKiste& curveBlock(int type, const std::string& name)
     {
         TKiste* b = doc.createBlock(type, 1, 1, 1, 1, 1, false);
@@ -37,7 +37,8 @@ TEST_F(Curves, TablesFromTheFixtureFiles)
     const auto t10 = loadCurveTable(curveBlock(46, " t10 "), Data, reporter, ok);
     ASSERT_TRUE(ok) << ::testing::PrintToString(reporter.lines);
     ASSERT_EQ(t10.size(), 34u);
-    for (int k = 1; k <= 33; ++k) EXPECT_EQ(t10[static_cast<std::size_t>(k)], (k - 1) * 1000) << k;
+    for (int k = 1; k <= 33; ++k)
+        EXPECT_EQ(t10[static_cast<std::size_t>(k)], (k - 1) * 1000) << k;
 
     const auto linear = loadCurveTable(curveBlock(46, "LINEAR"), Data, reporter, ok);
     ASSERT_TRUE(ok);
@@ -91,7 +92,8 @@ TEST_F(Curves, FaultsInTheText)
         EXPECT_EQ(reporter.lines, c.errors) << c.what;
         EXPECT_EQ(ok, c.errors.empty()) << c.what;
         EXPECT_EQ(table.empty(), !c.errors.empty()) << c.what;
-        if (!table.empty()) EXPECT_EQ(table[33], 9) << c.what;
+        if (!table.empty())
+            EXPECT_EQ(table[33], 9) << c.what;
     }
 }
 
@@ -104,8 +106,8 @@ TEST_F(Curves, FileFaults)
     bool ok = true;
     loadCurveTable(curveBlock(46, "T10"), dir, reporter, ok);
     EXPECT_FALSE(ok);
-    EXPECT_EQ(reporter.lines, (std::vector<std::string>{"E:Datei " + (dir / "TK33.A").string() + " nicht gefunden.",
-                                                        Summary}));
+    EXPECT_EQ(reporter.lines, (std::vector<std::string>{
+                                  "E:Datei " + (dir / "TK33.A").string() + " nicht gefunden.", Summary}));
 
     // Made on a system that does not tell letter cases apart.
     fs::copy_file(Data / "TK65.A", dir / "tk65.a");
@@ -129,5 +131,5 @@ TEST_F(Curves, FileFaults)
     fs::remove_all(dir);
 }
 
-}  // namespace
-}  // namespace fup
+} // namespace
+} // namespace fup

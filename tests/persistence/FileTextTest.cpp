@@ -1,11 +1,11 @@
-#include "persistence/Cp1252.h"
 #include "persistence/FileText.h"
+#include "persistence/Cp1252.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,12 +29,11 @@ void put(const fs::path& file, const std::string& bytes)
 
 // A fresh directory per test, removed afterwards.
 class AtomicSave : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() /
-              ("fup_persist_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() / ("fup_persist_" + std::to_string(::getpid()) + "_" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -47,7 +46,8 @@ protected:
     std::vector<fs::path> entries() const
     {
         std::vector<fs::path> found;
-        for (const auto& e : fs::directory_iterator(dir)) found.push_back(e.path().filename());
+        for (const auto& e : fs::directory_iterator(dir))
+            found.push_back(e.path().filename());
         return found;
     }
     fs::path dir;
@@ -56,7 +56,8 @@ protected:
 TEST(Cp1252, EveryByteSurvivesDecodeAndEncode)
 {
     std::string all;
-    for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+    for (int b = 0; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
     const std::string utf8 = cp1252ToUtf8(all);
     EXPECT_EQ(utf8ToCp1252(utf8), all);
 }
@@ -68,9 +69,9 @@ TEST(Cp1252, CharactersOfTheUpperHalf)
         const char* utf8;
     };
     const Case cases[] = {
-        {0x80, "\u20AC"}, {0x8A, "\u0160"}, {0x93, "\u201C"}, {0x99, "\u2122"}, {0x9F, "\u0178"},
-        {0x81, "\u0081"}, {0x9D, "\u009D"}, {0xA0, "\u00A0"}, {0xC4, "\u00C4"}, {0xDC, "\u00DC"},
-        {0xDF, "\u00DF"}, {0xFF, "\u00FF"},
+        {0x80, "\u20AC"}, {0x8A, "\u0160"}, {0x93, "\u201C"}, {0x99, "\u2122"},
+        {0x9F, "\u0178"}, {0x81, "\u0081"}, {0x9D, "\u009D"}, {0xA0, "\u00A0"},
+        {0xC4, "\u00C4"}, {0xDC, "\u00DC"}, {0xDF, "\u00DF"}, {0xFF, "\u00FF"},
     };
     for (const Case& c : cases) {
         const std::string byte(1, static_cast<char>(c.byte));
@@ -81,9 +82,9 @@ TEST(Cp1252, CharactersOfTheUpperHalf)
 
 TEST(Cp1252, WhatTheCodePageCannotHoldBecomesQuestionMark)
 {
-    EXPECT_EQ(utf8ToCp1252("a\u0100b"), "a?b");          // Latin Extended-A not in the page
-    EXPECT_EQ(utf8ToCp1252("\u0080"), "?");              // a C1 control the page maps elsewhere
-    EXPECT_EQ(utf8ToCp1252("x\U0001F600y"), "x?y");      // outside the BMP
+    EXPECT_EQ(utf8ToCp1252("a\u0100b"), "a?b");     // Latin Extended-A not in the page
+    EXPECT_EQ(utf8ToCp1252("\u0080"), "?");         // a C1 control the page maps elsewhere
+    EXPECT_EQ(utf8ToCp1252("x\U0001F600y"), "x?y"); // outside the BMP
     EXPECT_EQ(utf8ToCp1252("\u4E2D\u6587"), "??");
     // Malformed UTF-8: a stray continuation byte, a cut sequence, an overlong form, a
     // surrogate. Each bad byte is one "?", nothing is dropped or read past the end.
@@ -96,13 +97,16 @@ TEST(Cp1252, WhatTheCodePageCannotHoldBecomesQuestionMark)
 TEST(FileText, LineEndsAtTheBoundary)
 {
     EXPECT_EQ(encodeFileText("a\nb\n"), "a\r\nb\r\n");
-    EXPECT_EQ(encodeFileText("a\r\nb"), "a\r\nb");  // no doubled CR
+    EXPECT_EQ(encodeFileText("a\r\nb"), "a\r\nb"); // no doubled CR
     EXPECT_EQ(encodeFileText("\nx"), "\r\nx");
     EXPECT_EQ(decodeFileText("a\r\nb\r\n"), "a\nb\n");
-    EXPECT_EQ(decodeFileText("a\nb\n"), "a\nb\n");   // files with bare LF read the same
-    EXPECT_EQ(decodeFileText("a\rb"), "a\rb");       // a lone CR is kept
-    EXPECT_EQ(decodeFileText("\xDC" "ber\r\n"), "\u00DCber\n");
-    EXPECT_EQ(encodeFileText("\u00DCber\n"), "\xDC" "ber\r\n");
+    EXPECT_EQ(decodeFileText("a\nb\n"), "a\nb\n"); // files with bare LF read the same
+    EXPECT_EQ(decodeFileText("a\rb"), "a\rb");     // a lone CR is kept
+    EXPECT_EQ(decodeFileText("\xDC"
+                             "ber\r\n"),
+              "\u00DCber\n");
+    EXPECT_EQ(encodeFileText("\u00DCber\n"), "\xDC"
+                                             "ber\r\n");
 }
 
 TEST_F(AtomicSave, SaveCreatesAndReplacesWithoutLeavingTemporaries)
@@ -158,7 +162,7 @@ TEST_F(AtomicSave, FailedSaveLeavesTheOldFileAndSaysWhy)
 
     EXPECT_EQ(slurp(file), old);
     const auto left = entries();
-    EXPECT_EQ(left.size(), 3u);  // P.KR2, sub.KR2, notadir: no temporary left behind
+    EXPECT_EQ(left.size(), 3u); // P.KR2, sub.KR2, notadir: no temporary left behind
 }
 
 TEST_F(AtomicSave, WriteFailingHalfWayKeepsOldFileByteIdentical)
@@ -195,5 +199,5 @@ TEST_F(AtomicSave, ReadReportsMissingFilesAndDirectories)
     EXPECT_FALSE(readFileBytes(dir, bytes).ok);
 }
 
-}  // namespace
-}  // namespace fup
+} // namespace
+} // namespace fup

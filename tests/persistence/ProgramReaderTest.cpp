@@ -1,6 +1,6 @@
+#include "persistence/ProgramReader.h"
 #include "persistence/FileText.h"
 #include "persistence/ProgramFile.h"
-#include "persistence/ProgramReader.h"
 #include "persistence/ProgramWriter.h"
 
 #include "persistence/SampleDiagram.h"
@@ -31,7 +31,8 @@ std::string replaced(std::string text, std::string_view from, std::string_view t
 {
     const auto at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos) text.replace(at, from.size(), to);
+    if (at != std::string::npos)
+        text.replace(at, from.size(), to);
     return text;
 }
 
@@ -43,7 +44,8 @@ std::string firstDifference(const std::string& a, const std::string& b)
     for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
         if (i >= a.size() || i >= b.size() || a[i] != b[i]) {
             auto lineOf = [start](const std::string& s) {
-                if (start >= s.size()) return std::string("<end>");
+                if (start >= s.size())
+                    return std::string("<end>");
                 return s.substr(start, s.find('\n', start) - start);
             };
             return "line " + std::to_string(line) + ":\n  " + lineOf(a) + "\n  " + lineOf(b);
@@ -60,12 +62,13 @@ std::vector<std::string> withPrefix(const std::vector<std::string>& lines, std::
 {
     std::vector<std::string> out;
     for (const std::string& l : lines)
-        if (l.starts_with(prefix)) out.push_back(l);
+        if (l.starts_with(prefix))
+            out.push_back(l);
     return out;
 }
 
 class Reader : public ::testing::Test {
-protected:
+  protected:
     ReadResult read(std::string_view text)
     {
         reporter.lines.clear();
@@ -121,7 +124,7 @@ TEST_F(Reader, FixtureFileLoadsWithEverythingInPlace)
     EXPECT_EQ(cons->params[0].value, "0.5");
     EXPECT_TRUE(adder->flipped);
     EXPECT_FALSE(adder->passive);
-    EXPECT_EQ(adder->inputPin(1)->x, adder->widthGrid());  // flipped: inputs on the right
+    EXPECT_EQ(adder->inputPin(1)->x, adder->widthGrid()); // flipped: inputs on the right
 
     TKante* o = cons->pinNamed("o");
     EXPECT_EQ(o->varType, var::Own);
@@ -160,7 +163,8 @@ TEST_F(Reader, SampleDiagramRoundTripIsByteIdentical)
     Document original;
     test::buildSampleDiagram(original);
     const ProgramSettings s = test::sampleSettings();
-    const std::vector<CommentTextRecord> written = {{4, 5, 1, 1, "gro\u00DF"}, {7, 8, 200, 3, "zwei\nZeilen"}};
+    const std::vector<CommentTextRecord> written = {{4, 5, 1, 1, "gro\u00DF"},
+                                                    {7, 8, 200, 3, "zwei\nZeilen"}};
     const std::string first = writeProgram(original, s, "/prog/KLAER.KR2", written);
 
     // Through the file encoding and back, as a save and a load would do it.
@@ -269,24 +273,39 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"no SPSFILE", "(SPSFILE", "(SPSDATEI", {"E:SPSFILE erwartet"}},
         Fault{"no file name", "\"/prog/ANLAGE.KR2\"", "ANLAGE", {"E:kein DateiName"}},
         Fault{"no project", "(PROJEKTINFO", "(PROJEKT", {"E:PROJEKTINFO erwartet"}},
-        Fault{"author not a text", "\"B\u00E4r\"", "Baer",
+        Fault{"author not a text",
+              "\"B\u00E4r\"",
+              "Baer",
               {"E:kein Bearbeiter", "E:Fehlerhafte SPS_Datei(ProjektInfo)"}},
-        Fault{"no cycle time", "(ZYKLUSZEIT", "(ZYKLUS",
+        Fault{"no cycle time",
+              "(ZYKLUSZEIT",
+              "(ZYKLUS",
               {"E:ZYKLUSZEIT erwartet", "E:Fehlerhafte SPS_Datei(ProjektInfo)"}},
-        Fault{"temp flag", "(TEMPVARINFO    1", "(TEMPVARINFO    ja",
+        Fault{"temp flag",
+              "(TEMPVARINFO    1",
+              "(TEMPVARINFO    ja",
               {"E:useTempVars", "E:Fehlerhafte SPS_Datei(ProjektInfo)"}},
         Fault{"no view", "(VIEWINFO", "(VIEW", {"E:ViewInfo erwartet", "E:Fehlerhafte SPS_Datei(ViewInfo)"}},
         Fault{"zoom", "(ZOOM  10 )", "(ZOOM  zehn )", {"E:zoomFaktor", "E:Fehlerhafte SPS_Datei(ViewInfo)"}},
         Fault{"scroll", "5650 3800 )", "5650 )", {"E:vertScrolRange", "E:Fehlerhafte SPS_Datei(ViewInfo)"}},
-        Fault{"sheet name", "(SEITE \"Pumpen\" )", "(SEITE Pumpen )",
+        Fault{"sheet name",
+              "(SEITE \"Pumpen\" )",
+              "(SEITE Pumpen )",
               {"E:kein SeitenName", "E:Fehlerhafte SPS_Datei(SeitenInfo)"}},
-        Fault{"sheet close", "(SEITE \"Pumpen\" )", "(SEITE \"Pumpen\" \"x\" )",
+        Fault{"sheet close",
+              "(SEITE \"Pumpen\" )",
+              "(SEITE \"Pumpen\" \"x\" )",
               {"E:kein )nach SeitenText", "E:Fehlerhafte SPS_Datei(SeitenInfo)"}},
-        Fault{"text style", "(TEXT 4 5 1 2 ", "(TEXT 4 5 1 gross ",
+        Fault{"text style",
+              "(TEXT 4 5 1 2 ",
+              "(TEXT 4 5 1 gross ",
               {"E:ungültige Textgröße", "E:Fehlerhafte SPS_Datei(texten)"}},
-        Fault{"text missing", "(TEXT 4 5 1 2 \"Zulauf\" )", "(TEXT 4 5 1 )",
+        Fault{"text missing",
+              "(TEXT 4 5 1 2 \"Zulauf\" )",
+              "(TEXT 4 5 1 )",
               {"E:kein Text", "E:Fehlerhafte SPS_Datei(texten)"}},
-        Fault{"text keyword", "(TEXT 4 5", "(TXT 4 5", {"E:TEXT erwartet", "E:Fehlerhafte SPS_Datei(texten)"}},
+        Fault{
+            "text keyword", "(TEXT 4 5", "(TXT 4 5", {"E:TEXT erwartet", "E:Fehlerhafte SPS_Datei(texten)"}},
         Fault{"no blocks", "(KISTEN", "(KASTEN", {"E:KISTEN erwartet"}},
         Fault{"block keyword", "(KISTE 1", "(KASTE 1", {"E:KISTE erwartet", Kisten}},
         Fault{"input count", "(TYP 13 2 1)", "(TYP 13 zwei 1)", {"E:inPinAnzahl", Kisten}},
@@ -305,24 +324,45 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"five neighbours", "(NACHBAR 2 5 )", "(NACHBAR 2 5 6 4 1 )", {"E:zu viele Nachbarn", Kanten}},
         Fault{"neighbour word", "(NACHBAR 2 5 )", "(NACHBAR 2 f\u00FCnf )", {"E:nachbar<>integer", Kanten}},
         Fault{"neighbour close", "(NACHBAR 2 5 )", "(NACHBAR 2 5 \"x\")", {"E:kein N.ParClose", Kanten}},
-        Fault{"point neighbours", "(POS 25 21 1)\n      (NACHBAR", "(POS 25 21 1)\n      (NACHBARN",
+        Fault{"point neighbours",
+              "(POS 25 21 1)\n      (NACHBAR",
+              "(POS 25 21 1)\n      (NACHBARN",
               {"E:NACHBAR erwartet", Kanten}},
         Fault{"display type", "(PIN \"+2\" \"\" 1 0", "(PIN \"+2\" \"\" 1 9", {"E:DisplayTyp", Kanten}},
         Fault{"variable type", "(PIN \"+2\" \"\" 1 0", "(PIN \"+2\" \"\" 3 0", {"E:ExternVarTyp", Kanten}},
         Fault{"pin name", "(PIN \"+1\"", "(PIN +1", {"E:kein PinName", Kanten}},
-        Fault{"pin close", "\"1073741824\" )", "\"1073741824\" \"x\" )", {"E:pin KlammerZu erwartet", Kanten}},
-        Fault{"pin without close", "(PIN \"+1\" \"\" 0 0 )", "(PIN \"+1\" \"\" 0 0 x)",
+        Fault{
+            "pin close", "\"1073741824\" )", "\"1073741824\" \"x\" )", {"E:pin KlammerZu erwartet", Kanten}},
+        Fault{"pin without close",
+              "(PIN \"+1\" \"\" 0 0 )",
+              "(PIN \"+1\" \"\" 0 0 x)",
               {"E:Klammer zu erwartet", Kanten}},
-        Fault{"no PIN", "(MUTTER 2)\n      (PIN \"o\"", "(MUTTER 2)\n      (PON \"o\"", {"E:PIN erwartet", Kanten}},
-        Fault{"layout kind", "(MUTTER 2)\n      (PIN \"o\"", "(MUTTER 2)\n      (TYP 1 1 1 0)\n      (PIN \"o\"",
+        Fault{"no PIN",
+              "(MUTTER 2)\n      (PIN \"o\"",
+              "(MUTTER 2)\n      (PON \"o\"",
+              {"E:PIN erwartet", Kanten}},
+        Fault{"layout kind",
+              "(MUTTER 2)\n      (PIN \"o\"",
+              "(MUTTER 2)\n      (TYP 1 1 1 0)\n      (PIN \"o\"",
               {"E:ioTyp", Kanten}},
-        Fault{"layout value type", "(MUTTER 2)\n      (PIN \"o\"",
-              "(MUTTER 2)\n      (TYP 0 1 7 0)\n      (PIN \"o\"", {"E:werte-Typ", Kanten}},
-        Fault{"layout pin of a missing block", "(MUTTER 2)\n      (PIN \"o\"",
-              "(MUTTER 9)\n      (TYP 0 1 1 0)\n      (PIN \"o\"", {"E:KistenNr 9 nicht gefunden", Kanten}},
-        Fault{"record end", "(NACHBAR 2 5 )\n    )", "(NACHBAR 2 5 )\n    x", {"E:kein )nachNachbar.", Kanten}},
-        Fault{"wire list end", "(NACHBAR )\n    )\n  )\n)", "(NACHBAR )\n    )\n", {"E:kantenEnde ohne )", Kanten}},
-        Fault{"inside without macro", "(PAGE  2 )", "(PAGE  200 )", {"E:..Mutter-Makro(openSPS) nicht gefunden"}}));
+        Fault{"layout value type",
+              "(MUTTER 2)\n      (PIN \"o\"",
+              "(MUTTER 2)\n      (TYP 0 1 7 0)\n      (PIN \"o\"",
+              {"E:werte-Typ", Kanten}},
+        Fault{"layout pin of a missing block",
+              "(MUTTER 2)\n      (PIN \"o\"",
+              "(MUTTER 9)\n      (TYP 0 1 1 0)\n      (PIN \"o\"",
+              {"E:KistenNr 9 nicht gefunden", Kanten}},
+        Fault{
+            "record end", "(NACHBAR 2 5 )\n    )", "(NACHBAR 2 5 )\n    x", {"E:kein )nachNachbar.", Kanten}},
+        Fault{"wire list end",
+              "(NACHBAR )\n    )\n  )\n)",
+              "(NACHBAR )\n    )\n",
+              {"E:kantenEnde ohne )", Kanten}},
+        Fault{"inside without macro",
+              "(PAGE  2 )",
+              "(PAGE  200 )",
+              {"E:..Mutter-Makro(openSPS) nicht gefunden"}}));
 
 TEST_F(Reader, EmptyAndGarbageInputFailCleanly)
 {
@@ -341,7 +381,8 @@ TEST_F(Reader, FileWithoutVersionTurnsConstantsIntoReferences)
     const ReadResult r = read(text);
     ASSERT_TRUE(r.ok) << ::testing::PrintToString(reporter.lines);
     EXPECT_EQ(r.fileVersion, 0);
-    EXPECT_EQ(withPrefix(reporter.lines, "LOG:File-Version= "), std::vector<std::string>{"LOG:File-Version= 0"});
+    EXPECT_EQ(withPrefix(reporter.lines, "LOG:File-Version= "),
+              std::vector<std::string>{"LOG:File-Version= 0"});
     const TKante* plus2 = block(2)->pinNamed("+2");
     EXPECT_EQ(plus2->varType, var::Reference);
     EXPECT_EQ(plus2->varText, "1073741824");
@@ -355,18 +396,20 @@ TEST_F(Reader, MissingPinIsReportedAndTheRestLoads)
     const ReadResult r = read(replaced(fixtureText(), "(PIN \"+1\"", "(PIN \"+9\""));
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(errors(), std::vector<std::string>{"E:Kante: 2  Pin: +9 nicht gefunden"});
-    EXPECT_EQ(withPrefix(reporter.lines, "LOG:Nachbar"), std::vector<std::string>{"LOG:Nachbar 5 nicht gefunden"});
+    EXPECT_EQ(withPrefix(reporter.lines, "LOG:Nachbar"),
+              std::vector<std::string>{"LOG:Nachbar 5 nicht gefunden"});
     EXPECT_EQ(doc.blocks().size(), 2u);
     const TKante* o = block(1)->pinNamed("o");
     ASSERT_EQ(o->neighbourCount, 1);
-    EXPECT_EQ(o->neighbours[0]->neighbourCount, 1);  // the point lost only its link to "+1"
+    EXPECT_EQ(o->neighbours[0]->neighbourCount, 1); // the point lost only its link to "+1"
     EXPECT_EQ(block(2)->pinNamed("+1")->neighbourCount, 0);
     EXPECT_EQ(block(2)->pinNamed("+2")->constValue, 1073741824);
 }
 
 TEST_F(Reader, PinRecordOfAMissingBlockIsReportedAndLeftOut)
 {
-    const ReadResult r = read(replaced(fixtureText(), "(MUTTER 2)\n      (PIN \"+2\"", "(MUTTER 5)\n      (PIN \"+2\""));
+    const ReadResult r =
+        read(replaced(fixtureText(), "(MUTTER 2)\n      (PIN \"+2\"", "(MUTTER 5)\n      (PIN \"+2\""));
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(errors(), std::vector<std::string>{"E:KistenNr 5 nicht gefunden"});
     EXPECT_EQ(block(2)->pinNamed("+2")->varType, var::None);
@@ -385,24 +428,60 @@ TEST_F(Reader, ProjectSectionDefaultsAndBoxes)
     };
     const Case cases[] = {
         {"as stored", "", "", {}, 2, 50, 1},
-        {"no target", "    (TARGET         \"2\")\n", "", {"BOX:Datei ohne Ziel-System ..default=TQ801"}, 0, 50, 1},
-        {"target not a number", "(TARGET         \"2\")", "(TARGET         \"TQ\")",
-         {"BOX:ungueltiges Ziel-System in Datei ..default=TQ801"}, 0, 50, 1},
-        {"target out of the table", "(TARGET         \"2\")", "(TARGET         \"11\")",
-         {"BOX:ungueltiges Ziel-System in Datei ..default=TQ801"}, 0, 50, 1},
+        {"no target",
+         "    (TARGET         \"2\")\n",
+         "",
+         {"BOX:Datei ohne Ziel-System ..default=TQ801"},
+         0,
+         50,
+         1},
+        {"target not a number",
+         "(TARGET         \"2\")",
+         "(TARGET         \"TQ\")",
+         {"BOX:ungueltiges Ziel-System in Datei ..default=TQ801"},
+         0,
+         50,
+         1},
+        {"target out of the table",
+         "(TARGET         \"2\")",
+         "(TARGET         \"11\")",
+         {"BOX:ungueltiges Ziel-System in Datei ..default=TQ801"},
+         0,
+         50,
+         1},
         {"no target yet", "(TARGET         \"2\")", "(TARGET         \"-1\")", {}, -1, 50, 1},
         {"empty cycle time", "(ZYKLUSZEIT     \"50\")", "(ZYKLUSZEIT     \"\")", {}, 2, 100, 1},
-        {"bad cycle time", "(ZYKLUSZEIT     \"50\")", "(ZYKLUSZEIT     \"50ms\")",
-         {"BOX:ungueltige Zykluszeit in Datei ..default=100"}, 2, 100, 1},
+        {"bad cycle time",
+         "(ZYKLUSZEIT     \"50\")",
+         "(ZYKLUSZEIT     \"50ms\")",
+         {"BOX:ungueltige Zykluszeit in Datei ..default=100"},
+         2,
+         100,
+         1},
         {"zero cycle time", "(ZYKLUSZEIT     \"50\")", "(ZYKLUSZEIT     \"0\")", {}, 2, 0, 1},
-        {"negative cycle time", "(ZYKLUSZEIT     \"50\")", "(ZYKLUSZEIT     \"-5\")",
-         {"BOX:ungueltige Zykluszeit in Datei ..default=100"}, 2, 100, 1},
+        {"negative cycle time",
+         "(ZYKLUSZEIT     \"50\")",
+         "(ZYKLUSZEIT     \"-5\")",
+         {"BOX:ungueltige Zykluszeit in Datei ..default=100"},
+         2,
+         100,
+         1},
         {"decimal cycle time", "(ZYKLUSZEIT     \"50\")", "(ZYKLUSZEIT     \"12.5\")", {}, 2, 12.5, 1},
-        {"bad level", "(OPTIMIERT      \"1\")", "(OPTIMIERT      \"ja\")",
-         {"BOX:ungueltiger CompileMode in Datei ..default=optimieren"}, 2, 50, 0},
+        {"bad level",
+         "(OPTIMIERT      \"1\")",
+         "(OPTIMIERT      \"ja\")",
+         {"BOX:ungueltiger CompileMode in Datei ..default=optimieren"},
+         2,
+         50,
+         0},
         {"no comment", "    (KOMMENTAR      \"Becken 1\")\n", "", {"BOX:Kommentar erwartet"}, 2, 50, 1},
-        {"no optional entries", "    (TARGET         \"2\")\n    (COMPORT        \"COM4\")\n    (TEMPVARINFO    1 \"DX\" \"AX\")\n", "",
-         {"BOX:Datei ohne Ziel-System ..default=TQ801"}, 0, 50, 1},
+        {"no optional entries",
+         "    (TARGET         \"2\")\n    (COMPORT        \"COM4\")\n    (TEMPVARINFO    1 \"DX\" \"AX\")\n",
+         "",
+         {"BOX:Datei ohne Ziel-System ..default=TQ801"},
+         0,
+         50,
+         1},
     };
     for (const Case& c : cases) {
         settings = ProgramSettings{};
@@ -434,9 +513,9 @@ TEST_F(Reader, DataDirectoryFromTheFileOnlyWhenItBelongsToTheProgramDirectory)
     const fs::path base = fs::temp_directory_path() / ("fup_datadir_" + std::to_string(::getpid()));
     fs::create_directories(base / "daten");
     const std::string stored = (base / "daten").string();
-    const std::string text = replaced(replaced(fixtureText(), "(DATENDIR       \"\")",
-                                               "(DATENDIR       \"" + stored + "\")"),
-                                      "\"/prog/ANLAGE.KR2\"", "\"/prog/ANLAGE.KR2\"");
+    const std::string text =
+        replaced(replaced(fixtureText(), "(DATENDIR       \"\")", "(DATENDIR       \"" + stored + "\")"),
+                 "\"/prog/ANLAGE.KR2\"", "\"/prog/ANLAGE.KR2\"");
     struct Case {
         const char* what;
         std::string programDirectory;
@@ -488,7 +567,8 @@ TEST_F(Reader, OldTextRecordsAndUnknownNeighbours)
     ASSERT_TRUE(read(text).ok);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].style, 0);
-    EXPECT_EQ(withPrefix(reporter.lines, "LOG:Nachbar"), std::vector<std::string>{"LOG:Nachbar 77 nicht gefunden"});
+    EXPECT_EQ(withPrefix(reporter.lines, "LOG:Nachbar"),
+              std::vector<std::string>{"LOG:Nachbar 77 nicht gefunden"});
     EXPECT_EQ(block(1)->pinNamed("o")->neighbourCount, 1);
 }
 
@@ -511,7 +591,8 @@ TEST_F(Reader, UnknownBlockTypeLoadsAndSavesUnchanged)
                                 "      (PARAMETER 56 z Z \"3\" 0 1)\n"
                                 "    )\n";
     std::string text = replaced(fixtureText(), "  )\n  (KANTEN", unknown + "  )\n  (KANTEN");
-    text = replaced(text, "  )\n)", "    (KANTE 7 0 0\n      (MUTTER 3)\n      (PIN \"i\" \"\" 0 0 )\n    )\n  )\n)");
+    text = replaced(text, "  )\n)",
+                    "    (KANTE 7 0 0\n      (MUTTER 3)\n      (PIN \"i\" \"\" 0 0 )\n    )\n  )\n)");
     ASSERT_TRUE(read(text).ok);
     EXPECT_EQ(errors(), std::vector<std::string>{"E:Kante: 3  Pin: i nicht gefunden"});
     const TKiste* b = block(3);
@@ -528,7 +609,8 @@ TEST_F(Reader, LayoutPinOnAnOrdinaryBlockSurvivesARoundTrip)
                                       "    (KANTE 7 0 0\n      (MUTTER 2)\n      (TYP 2 3 1 0)\n"
                                       "      (PIN \"z\" \"\" 2 0 \"Extra\" )\n    )\n  )\n)");
     ASSERT_TRUE(read(text).ok);
-    EXPECT_EQ(boxes(), std::vector<std::string>{"BOX:Fehlerhaftes Makro: makroPin fuer anderen Baustein: ADGR2"});
+    EXPECT_EQ(boxes(),
+              std::vector<std::string>{"BOX:Fehlerhaftes Makro: makroPin fuer anderen Baustein: ADGR2"});
     ASSERT_NE(block(2)->pinNamed("z"), nullptr);
     const std::string first = writeProgram(doc, settings, "x", texts);
     EXPECT_NE(first.find("(TYP 2 3 1 0)\n      (PIN \"z\" \"\" 2 0 \"Extra\" )"), std::string::npos);
@@ -541,8 +623,9 @@ TEST_F(Reader, LimitPinOfOldFilesIsNowSym)
     const std::string limitBlock = "    (KISTE 3 \"Limit 3\"\n      (TYP 42 2 1)\n      (FLIP 0)\n"
                                    "      (POS 50 20 1)\n    )\n";
     std::string text = replaced(fixtureText(), "  )\n  (KANTEN", limitBlock + "  )\n  (KANTEN");
-    text = replaced(text, "  )\n)",
-                    "    (KANTE 7 0 0\n      (MUTTER 3)\n      (PIN \"lim\" \"\" 2 0 \"Grenze\" )\n    )\n  )\n)");
+    text = replaced(
+        text, "  )\n)",
+        "    (KANTE 7 0 0\n      (MUTTER 3)\n      (PIN \"lim\" \"\" 2 0 \"Grenze\" )\n    )\n  )\n)");
     ASSERT_TRUE(read(text).ok) << ::testing::PrintToString(reporter.lines);
     EXPECT_TRUE(errors().empty());
     const TKante* sym = block(3)->pinNamed("sym");
@@ -560,7 +643,8 @@ TEST_F(Reader, UnequalClonesBecomePlainStructuredText)
     }
     original.renumber();
     ASSERT_TRUE(read(writeProgram(original, {}, "x", {})).ok);
-    EXPECT_EQ(warnings(), std::vector<std::string>{"W:Ungleiche Klone gleichen Namens. Nach St-Text umgewandelt!"});
+    EXPECT_EQ(warnings(),
+              std::vector<std::string>{"W:Ungleiche Klone gleichen Namens. Nach St-Text umgewandelt!"});
     EXPECT_EQ(block(1)->type, 82);
     EXPECT_EQ(block(2)->type, 82);
     EXPECT_EQ(block(3)->type, 81);
@@ -594,7 +678,7 @@ TEST_F(Reader, PageThatNamesNoSheetShowsTheFirst)
 // --- opening and saving files -----------------------------------------------------------
 
 class ProgramFiles : public Reader {
-protected:
+  protected:
     void SetUp() override
     {
         dir = fs::temp_directory_path() / ("fup_programfile_" + std::to_string(::getpid()));
@@ -609,7 +693,7 @@ TEST_F(ProgramFiles, OpenMissingUnreadableAndBroken)
 {
     test::buildSampleDiagram(doc);
     EXPECT_EQ(openProgram(doc, settings, dir / "NEU.KR2").status, OpenStatus::Missing);
-    EXPECT_FALSE(doc.blocks().empty());  // nothing was done
+    EXPECT_FALSE(doc.blocks().empty()); // nothing was done
 
     fs::create_directories(dir / "ORDNER.KR2");
     EXPECT_EQ(openProgram(doc, settings, dir / "ORDNER.KR2").status, OpenStatus::Failed);
@@ -635,15 +719,18 @@ TEST_F(ProgramFiles, SaveWritesWindowsBytesAndTheSaveDate)
     std::ifstream in(file, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     EXPECT_EQ(bytes.substr(0, 15), "(VERSION 21 )\r\n");
-    EXPECT_NE(bytes.find("(SEITE \"\xDC" "bersicht\" )\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("(SEITE \"\xDC"
+                         "bersicht\" )\r\n"),
+              std::string::npos);
     EXPECT_NE(bytes.find("(SAVEDATUM      \"09.10.2024  11:12:13\")\r\n"), std::string::npos);
     EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);
-    EXPECT_EQ(bytes.find("\xC3"), std::string::npos);  // no UTF-8 in the file
+    EXPECT_EQ(bytes.find("\xC3"), std::string::npos); // no UTF-8 in the file
 
     Document reread(&reporter);
     ProgramSettings again;
     ASSERT_EQ(openProgram(reread, again, file).status, OpenStatus::Loaded);
-    EXPECT_EQ(firstDifference(writeProgram(reread, again, file.string()), writeProgram(doc, settings, file.string())),
+    EXPECT_EQ(firstDifference(writeProgram(reread, again, file.string()),
+                              writeProgram(doc, settings, file.string())),
               "");
 }
 
@@ -669,5 +756,5 @@ TEST_F(ProgramFiles, ReadOnlyBatchAndFailedSaves)
     EXPECT_NE(errors()[0].find("fehlt"), std::string::npos);
 }
 
-}  // namespace
-}  // namespace fup
+} // namespace
+} // namespace fup

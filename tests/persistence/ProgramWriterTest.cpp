@@ -1,5 +1,5 @@
-#include "persistence/FileText.h"
 #include "persistence/ProgramWriter.h"
+#include "persistence/FileText.h"
 
 #include "model/Document.h"
 
@@ -163,7 +163,7 @@ TEST(ProgramWriter, WordsThatWouldBreakTheFileArePlaceholders)
     TKiste* cons2 = doc.createBlock(12, 0, 1, 1, 1, 1, false);
     cons2->params[0].prompt = "";
     TKiste* cons3 = doc.createBlock(12, 0, 1, 1, 1, 1, false);
-    cons3->params[0].prompt = "Kiste";  // a keyword
+    cons3->params[0].prompt = "Kiste"; // a keyword
     TKiste* cons4 = doc.createBlock(12, 0, 1, 1, 1, 1, false);
     cons4->params[0].prompt = "(x)";
     const std::string text = writeProgram(doc, {}, "f", {});
@@ -196,7 +196,8 @@ TEST(ProgramWriter, NumbersIgnoreTheLocaleAndSizeHasNoLimit)
     EXPECT_NE(text.find("(ZYKLUSZEIT     \"2.5\")"), std::string::npos);
     EXPECT_NE(text.find("(KISTE 3000 \"ADGR3000\""), std::string::npos);
     const std::string bytes = encodeFileText(text);
-    EXPECT_EQ(bytes.size(), text.size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+    EXPECT_EQ(bytes.size(),
+              text.size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
 }
 
 TEST(ProgramWriter, SaveDateFormat)
@@ -204,5 +205,5 @@ TEST(ProgramWriter, SaveDateFormat)
     EXPECT_EQ(formatSaveDate(2024, 3, 7, 9, 5, 0), "07.03.2024  09:05:00");
 }
 
-}  // namespace
-}  // namespace fup
+} // namespace
+} // namespace fup

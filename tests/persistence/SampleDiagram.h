@@ -52,7 +52,7 @@ inline void buildSampleDiagram(Document& doc)
     linkNeighbours(*a, *p2);
     linkNeighbours(*p2, *p3);
     linkNeighbours(*p3, *limit->inputPin(1));
-    linkNeighbours(*p2, *aout->inputPin(1));  // a branch
+    linkNeighbours(*p2, *aout->inputPin(1)); // a branch
     // Constants and references on unwired inputs.
     TKante* in2 = adder->inputPin(2);
     in2->varType = var::Own;
@@ -166,4 +166,4 @@ inline ProgramSettings sampleSettings()
     return s;
 }
 
-}  // namespace fup::test
+} // namespace fup::test

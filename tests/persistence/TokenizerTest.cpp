@@ -1,5 +1,5 @@
-#include "persistence/Numbers.h"
 #include "persistence/Tokenizer.h"
+#include "persistence/Numbers.h"
 
 #include "model/Catalogue.h"
 
@@ -21,7 +21,8 @@ std::vector<std::string> tokens(std::string_view input)
     for (;;) {
         const Token tok = t.next();
         out.push_back(std::string(tokenName(tok.code)) + ":" + std::string(tok.text));
-        if (tok.code == Tok::End) return out;
+        if (tok.code == Tok::End)
+            return out;
     }
 }
 
@@ -36,14 +37,14 @@ TEST(Tokenizer, TokensOfSmallInputs)
     const Case cases[] = {
         {"", {"end of input:"}},
         {" \t\r\n\x01\x1f ", {"end of input:"}},
-        {"(KISTE 12 \"ADD 1\")",
-         {"(:(", "KISTE:KISTE", "word:12", "text:ADD 1", "):)", "end of input:"}},
+        {"(KISTE 12 \"ADD 1\")", {"(:(", "KISTE:KISTE", "word:12", "text:ADD 1", "):)", "end of input:"}},
         // Keywords in any letter case keep the spelling of the file.
         {"kiste Kante pOs", {"KISTE:kiste", "KANTE:Kante", "POS:pOs", "end of input:"}},
         // Words end at blanks, control characters, quotes and parentheses; "," and ";"
         // end a word and are skipped like blanks.
-        {"a,b;;c\"t\"d(e)f", {"word:a", "word:b", "word:c", "text:t", "word:d", "(:(", "word:e", "):)",
-                              "word:f", "end of input:"}},
+        {"a,b;;c\"t\"d(e)f",
+         {"word:a", "word:b", "word:c", "text:t", "word:d", "(:(", "word:e", "):)", "word:f",
+          "end of input:"}},
         {",;, ;", {"end of input:"}},
         // A text keeps blanks, commas, parentheses and line breaks.
         {"\"x, (y);\nz\"", {"text:x, (y);\nz", "end of input:"}},
@@ -52,13 +53,17 @@ TEST(Tokenizer, TokensOfSmallInputs)
         {"(PIN \"abc", {"(:(", "PIN:PIN", "text:abc", "end of input:"}},
         {"\"", {"text:", "end of input:"}},
         // Bytes above 127 (UTF-8) belong to words.
-        {"\xC3\x9C" "ber TXF1 t2b4 _wert", {"word:\xC3\x9C" "ber", "TXF1:TXF1", "T2B4:t2b4", "_WERT:_wert",
-                                           "end of input:"}},
+        {"\xC3\x9C"
+         "ber TXF1 t2b4 _wert",
+         {"word:\xC3\x9C"
+          "ber",
+          "TXF1:TXF1", "T2B4:t2b4", "_WERT:_wert", "end of input:"}},
         // A keyword is the whole word only.
         {"KISTEN KISTE2 XKISTE", {"KISTEN:KISTEN", "word:KISTE2", "word:XKISTE", "end of input:"}},
         {"-12 $FF 1.5", {"word:-12", "word:$FF", "word:1.5", "end of input:"}},
     };
-    for (const Case& c : cases) EXPECT_EQ(tokens(c.input), c.expected) << c.input;
+    for (const Case& c : cases)
+        EXPECT_EQ(tokens(c.input), c.expected) << c.input;
 }
 
 TEST(Tokenizer, EndRepeatsAndDepthCounts)
@@ -71,7 +76,8 @@ TEST(Tokenizer, EndRepeatsAndDepthCounts)
     EXPECT_EQ(t.depth(), 2);
     EXPECT_EQ(t.next().code, Tok::Close);
     EXPECT_EQ(t.depth(), 1);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(t.next().code, Tok::End);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(t.next().code, Tok::End);
 }
 
 TEST(Tokenizer, LineAndPositionOfEachToken)
@@ -82,9 +88,9 @@ TEST(Tokenizer, LineAndPositionOfEachToken)
         int line;
         int column;
     };
-    const Where expected[] = {{Tok::Open, 1, 1},    {Tok::VERSION, 1, 2}, {Tok::Word, 1, 10},
-                              {Tok::Close, 1, 13},  {Tok::Open, 2, 3},    {Tok::SPSFILE, 2, 4},
-                              {Tok::Text, 2, 12},   {Tok::Word, 3, 4},    {Tok::End, 3, 5}};
+    const Where expected[] = {{Tok::Open, 1, 1},   {Tok::VERSION, 1, 2}, {Tok::Word, 1, 10},
+                              {Tok::Close, 1, 13}, {Tok::Open, 2, 3},    {Tok::SPSFILE, 2, 4},
+                              {Tok::Text, 2, 12},  {Tok::Word, 3, 4},    {Tok::End, 3, 5}};
     for (const Where& w : expected) {
         const Token tok = t.next();
         EXPECT_EQ(tok.code, w.code);
@@ -100,7 +106,8 @@ TEST(Tokenizer, AnyBytesEndCleanly)
     for (int round = 0; round < 2000; ++round) {
         std::string input;
         const int length = static_cast<int>(random() % 64);
-        for (int i = 0; i < length; ++i) input.push_back(alphabet[random() % alphabet.size()]);
+        for (int i = 0; i < length; ++i)
+            input.push_back(alphabet[random() % alphabet.size()]);
         Tokenizer t(input);
         int count = 0;
         while (t.next().code != Tok::End) {
@@ -153,7 +160,8 @@ TEST(Numbers, Integers)
         {"12a", std::nullopt},
         {"99999999999999999999999", std::nullopt},
     };
-    for (const Case& c : cases) EXPECT_EQ(parseFileInteger(c.text), c.value) << c.text;
+    for (const Case& c : cases)
+        EXPECT_EQ(parseFileInteger(c.text), c.value) << c.text;
 }
 
 TEST(Numbers, DecimalsIgnoreTheLocale)
@@ -178,5 +186,5 @@ TEST(Numbers, DecimalsIgnoreTheLocale)
     std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
-}  // namespace
-}  // namespace fup
+} // namespace
+} // namespace fup

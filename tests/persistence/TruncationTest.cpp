@@ -1,5 +1,5 @@
-#include "persistence/fuzz/ReaderFuzz.h"
 #include "persistence/SampleDiagram.h"
+#include "persistence/fuzz/ReaderFuzz.h"
 
 #include "persistence/CurveFile.h"
 #include "persistence/FileText.h"
@@ -46,9 +46,15 @@ TEST(Truncation, DamagedBytesReadCleanly)
             const std::size_t at = random() % damaged.size();
             const char c = replacements[random() % replacements.size()];
             switch (random() % 3) {
-            case 0: damaged[at] = c; break;
-            case 1: damaged.insert(damaged.begin() + static_cast<std::ptrdiff_t>(at), c); break;
-            default: damaged.erase(at, 1 + random() % 8); break;
+            case 0:
+                damaged[at] = c;
+                break;
+            case 1:
+                damaged.insert(damaged.begin() + static_cast<std::ptrdiff_t>(at), c);
+                break;
+            default:
+                damaged.erase(at, 1 + random() % 8);
+                break;
             }
         }
         ASSERT_EQ(fuzz::checkReader(damaged), "") << "round " << round;
@@ -62,7 +68,7 @@ TEST(Truncation, EveryPrefixOfACurveFileReadsCleanly)
     const std::string text = decodeFileText(bytes);
     Document doc;
     TKiste* block = doc.createBlock(46, 1, 1, 1, 1, 1, false);
-    block->param("KN")->value = "Kurz";  // the last curve but one: most prefixes cut it
+    block->param("KN")->value = "Kurz"; // the last curve but one: most prefixes cut it
     test::RecordingReporter reporter;
     for (std::size_t length = 0; length <= text.size(); ++length) {
         bool ok = true;
@@ -72,5 +78,5 @@ TEST(Truncation, EveryPrefixOfACurveFileReadsCleanly)
     }
 }
 
-}  // namespace
-}  // namespace fup
+} // namespace
+} // namespace fup

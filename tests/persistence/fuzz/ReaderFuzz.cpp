@@ -17,7 +17,7 @@ namespace fup::fuzz {
 namespace {
 
 class QuietReporter final : public Reporter {
-public:
+  public:
     void error(const TKiste*, const std::string&, bool& ok) override { ok = false; }
     void warning(const TKiste*, const std::string&) override {}
     void errorRaw(const TKiste*, const std::string&, bool& ok) override { ok = false; }
@@ -26,7 +26,7 @@ public:
     void box(const std::string&) override {}
 };
 
-}  // namespace
+} // namespace
 
 std::string checkReader(std::string_view bytes)
 {
@@ -52,7 +52,7 @@ std::string checkReader(std::string_view bytes)
     return {};
 }
 
-}  // namespace fup::fuzz
+} // namespace fup::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

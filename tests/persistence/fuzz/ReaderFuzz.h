@@ -11,4 +11,4 @@ namespace fup::fuzz {
 // Returns a description of the broken rule, or empty.
 std::string checkReader(std::string_view bytes);
 
-}  // namespace fup::fuzz
+} // namespace fup::fuzz
