@@ -1,10 +1,10 @@
 #include "shell/CommandLine.h"
 
+#include "model/Constants.h"
 #include "model/Reporter.h"
 #include "model/Translate.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace fup {
 namespace {
@@ -31,38 +31,6 @@ std::string trimmed(const std::string& text)
         return {};
     const auto last = text.find_last_not_of(" \t\r\n");
     return text.substr(first, last - first + 1);
-}
-
-std::optional<long long> parseInteger(const std::string& text)
-{
-    const std::string t = trimmed(text);
-    if (t.empty())
-        return std::nullopt;
-    const char* begin = t.data();
-    const char* end = t.data() + t.size();
-    if (*begin == '+')
-        ++begin;
-    long long value = 0;
-    const auto [ptr, ec] = std::from_chars(begin, end, value);
-    if (ec != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
-}
-
-std::optional<double> parseDecimal(const std::string& text)
-{
-    const std::string t = trimmed(text);
-    if (t.empty())
-        return std::nullopt;
-    const char* begin = t.data();
-    const char* end = t.data() + t.size();
-    if (*begin == '+')
-        ++begin;
-    double value = 0;
-    const auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::fixed);
-    if (ec != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
 }
 
 PathSplit splitProgramPath(const std::string& path)
@@ -99,7 +67,7 @@ StartupRequest readCommandLine(const std::vector<std::string>& arguments, Editor
     reporter.log("TargetStr=" + arg(8));
     state.target = -1;
     if (!targetText.empty()) {
-        const auto target = parseInteger(targetText);
+        const auto target = parseIntegerText(targetText);
         if (target && *target >= 0 && *target <= 10 && std::to_string(*target) == targetText)
             state.target = static_cast<int>(*target);
         else
@@ -110,7 +78,7 @@ StartupRequest readCommandLine(const std::vector<std::string>& arguments, Editor
 
     state.cycleNumber = -1;
     if (const std::string text = arg(6); !text.empty()) {
-        const auto number = parseInteger(text);
+        const auto number = parseIntegerText(text);
         if (!number)
             reporter.error(nullptr, tx("Ungueltige ZyklusNr: ") + text);
         else if (*number < 0 || *number > 64)
@@ -159,7 +127,7 @@ StartupRequest readCommandLine(const std::vector<std::string>& arguments, Editor
     }
 
     if (const std::string text = arg(2); !text.empty()) {
-        const auto cycleTime = parseDecimal(text);
+        const auto cycleTime = parseRealText(text);
         if (!cycleTime || *cycleTime < 0) {
             reporter.box(tx("Ungueltige Zykluszeit") + ": " + text);
             state.setCycleTime(0);

@@ -28,10 +28,6 @@ struct PathSplit {
 PathSplit splitProgramPath(const std::string& path);
 
 std::string trimmed(const std::string& text);
-// Parses an integer written in decimal, with optional sign; nothing else around it.
-std::optional<long long> parseInteger(const std::string& text);
-// Parses a decimal number with "." as separator, whatever the locale.
-std::optional<double> parseDecimal(const std::string& text);
 
 // Reads the ten positional arguments (index 0 = argument 1) into the editor state,
 // with their messages and echo lines, in the order the start-up has always used.

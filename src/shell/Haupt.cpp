@@ -1,6 +1,7 @@
 #include "shell/Haupt.h"
 
 #include "model/Catalogue.h"
+#include "model/Constants.h"
 #include "model/Translate.h"
 #include "persistence/ProgramFile.h"
 
@@ -159,7 +160,7 @@ void Haupt::startUp(const std::vector<std::string>& arguments, const std::filesy
     }
 
     if (request.showBlockArgument) {
-        const auto number = parseInteger(*request.showBlockArgument);
+        const auto number = parseIntegerText(*request.showBlockArgument);
         if (!number || *number < 0 || !showBlockNumber(static_cast<int>(*number)))
             reporter_.box(tx("Ungueltige Baustein-Nr.") + ": " + *request.showBlockArgument);
     }
