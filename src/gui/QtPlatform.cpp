@@ -82,10 +82,12 @@ std::optional<std::string> QtDialogs::inputQuery(const std::string& caption, con
     return str(value);
 }
 
-std::optional<std::string> QtDialogs::passwordQuery(const std::string& caption, const std::string& prompt)
+std::optional<std::string> QtDialogs::passwordQuery(const std::string& caption, const std::string& prompt,
+                                                    const std::string& initial)
 {
     bool ok = false;
-    const QString value = QInputDialog::getText(parent_, qs(caption), qs(prompt), QLineEdit::Password, {}, &ok);
+    const QString value =
+        QInputDialog::getText(parent_, qs(caption), qs(prompt), QLineEdit::Password, qs(initial), &ok);
     if (!ok)
         return std::nullopt;
     return str(value);

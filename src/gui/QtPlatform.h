@@ -22,7 +22,8 @@ public:
     platform::Answer askYesNoCancel(const std::string& text) override;
     std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
                                           const std::string& initial) override;
-    std::optional<std::string> passwordQuery(const std::string& caption, const std::string& prompt) override;
+    std::optional<std::string> passwordQuery(const std::string& caption, const std::string& prompt,
+                                             const std::string& initial) override;
     std::optional<std::filesystem::path> openFileName(const std::string& caption,
                                                       const std::filesystem::path& directory,
                                                       const std::string& filter) override;

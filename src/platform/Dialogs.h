@@ -18,8 +18,9 @@ public:
     // A one-line text query; nullopt when cancelled.
     virtual std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
                                                   const std::string& initial) = 0;
-    // A password query shows the typed characters masked.
-    virtual std::optional<std::string> passwordQuery(const std::string& caption, const std::string& prompt) = 0;
+    // A password query shows the typed characters masked; the field starts with initial.
+    virtual std::optional<std::string> passwordQuery(const std::string& caption, const std::string& prompt,
+                                                     const std::string& initial) = 0;
     // filter: "Programm (*.KR2)" style, several separated by ";;".
     virtual std::optional<std::filesystem::path> openFileName(const std::string& caption,
                                                               const std::filesystem::path& directory,

@@ -30,7 +30,7 @@ public:
         prompts.push_back(prompt);
         return answer.empty() ? initial : answer;
     }
-    std::optional<std::string> passwordQuery(const std::string&, const std::string&) override
+    std::optional<std::string> passwordQuery(const std::string&, const std::string&, const std::string&) override
     {
         return std::nullopt;
     }

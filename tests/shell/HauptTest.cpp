@@ -32,7 +32,7 @@ public:
     {
         return std::nullopt;
     }
-    std::optional<std::string> passwordQuery(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> passwordQuery(const std::string&, const std::string&, const std::string&) override { return std::nullopt; }
     std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
                                                       const std::string&) override
     {
