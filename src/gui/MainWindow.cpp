@@ -13,7 +13,52 @@
 #include <QMenuBar>
 #include <QScrollArea>
 
+#include <string>
+#include <tuple>
+
 namespace fup::gui {
+
+namespace {
+
+// Captions set through tx() keep their German key in these properties, so that a change
+// of language can look every one of them up again.
+constexpr const char* TextKey = "fupTextKey";
+constexpr const char* ToolTipKey = "fupToolTipKey";
+
+// The caption of an action (a menu's caption is its menu action's) or the title of a
+// window, translated now and again on every language switch.
+void setKeyedText(QObject* object, const std::string& german)
+{
+    object->setProperty(TextKey, qs(german));
+    if (auto* action = qobject_cast<QAction*>(object))
+        action->setText(qs(tx(german)));
+    else if (auto* widget = qobject_cast<QWidget*>(object))
+        widget->setWindowTitle(qs(tx(german)));
+}
+
+void setKeyedToolTip(QAction* action, const std::string& german)
+{
+    action->setProperty(ToolTipKey, qs(german));
+    action->setToolTip(qs(tx(german)));
+}
+
+template <class Parent>
+QMenu* addKeyedMenu(Parent* parent, const std::string& german)
+{
+    QMenu* menu = parent->addMenu(QString());
+    setKeyedText(menu->menuAction(), german);
+    return menu;
+}
+
+template <class Parent>
+QAction* addKeyedAction(Parent* parent, const std::string& german)
+{
+    QAction* action = parent->addAction(QString());
+    setKeyedText(action, german);
+    return action;
+}
+
+}  // namespace
 
 MainWindow::MainWindow(std::unique_ptr<platform::Dialogs> dialogs)
     : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtDialogs>(this)),
@@ -26,7 +71,9 @@ MainWindow::MainWindow(std::unique_ptr<platform::Dialogs> dialogs)
 
     errorListWidget_ = new ErrorListWidget(
         haupt_->errorList(), [this](int number) { haupt_->showBlockNumber(number); }, this);
-    errorDock_ = new QDockWidget(qs(tx("Fehlerliste")), this);
+    errorDock_ = new QDockWidget(this);
+    setKeyedText(errorDock_, "Fehlerliste");
+    setKeyedText(messageWindow_, "Meldungs-Fenster");
     errorDock_->setObjectName("errorList");
     errorDock_->setWidget(errorListWidget_);
     errorDock_->hide();
@@ -53,7 +100,7 @@ QAction* MainWindow::blockAction(int type) const
 
 QAction* MainWindow::addCommand(QMenu* menu, const char* caption, Cmd cmd, void (Haupt::*handler)())
 {
-    QAction* action = menu->addAction(qs(tx(caption)));
+    QAction* action = addKeyedAction(menu, caption);
     connect(action, &QAction::triggered, this, [this, handler] {
         (haupt_.get()->*handler)();
         // Qt toggles a check mark by itself; the editor's state decides it.
@@ -65,11 +112,11 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* caption, Cmd cmd, void 
 
 void MainWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(qs(tx("Datei")));
+    QMenu* file = addKeyedMenu(menuBar(), "Datei");
     addCommand(file, "Ende ohne Sicherung (Quit)", Cmd::Quit, &Haupt::Quitt1Click);
     addCommand(file, "Ende mit Sicherung    (Exit)", Cmd::Exit, &Haupt::Exit1Click);
 
-    QMenu* modes = menuBar()->addMenu(qs(tx("Betriebsart")));
+    QMenu* modes = addKeyedMenu(menuBar(), "Betriebsart");
     addCommand(modes, "Edit", Cmd::ModeEdit, &Haupt::EditClick)->setCheckable(true);
     addCommand(modes, "Simulation", Cmd::ModeSimulation, &Haupt::SimulateClick)->setCheckable(true);
     addCommand(modes, "Online", Cmd::ModeOnline, &Haupt::OnlineClick)->setCheckable(true);
@@ -81,46 +128,91 @@ void MainWindow::buildMenus()
 
     buildBlockMenus();
 
-    QMenu* show = menuBar()->addMenu(qs(tx("Anzeigen")));
+    QMenu* show = addKeyedMenu(menuBar(), "Anzeigen");
     auto* paramGroup = new QActionGroup(this);
-    for (const auto& [caption, mode] : {std::pair{"Alle Parameter", ParamDisplay::All},
-                                        std::pair{"Selektierte Parameter", ParamDisplay::Selected},
-                                        std::pair{"Keine Parameter", ParamDisplay::None}}) {
-        QAction* action = show->addAction(qs(tx(caption)));
+    for (const auto& [caption, mode] : {std::pair{txKey("Alle Parameter"), ParamDisplay::All},
+                                        std::pair{txKey("Selektierte Parameter"), ParamDisplay::Selected},
+                                        std::pair{txKey("Keine Parameter"), ParamDisplay::None}}) {
+        QAction* action = addKeyedAction(show, caption);
         action->setCheckable(true);
         action->setChecked(mode == ParamDisplay::Selected);
         paramGroup->addAction(action);
         connect(action, &QAction::triggered, this, [this, mode = mode] { haupt_->setParameterDisplay(mode); });
     }
     show->addSeparator();
-    QAction* messages = show->addAction(qs(tx("Meldungs-Fenster")));
+    QAction* messages = addKeyedAction(show, "Meldungs-Fenster");
     connect(messages, &QAction::triggered, this, [this] {
         messageWindow_->setVisible(!messageWindow_->isVisible());
         if (messageWindow_->isVisible())
             messageWindow_->raise();
     });
+    show->addSeparator();
+    buildLanguageItems(show);
 
-    QAction* exitTop = menuBar()->addAction(qs(tx("Exit (sichern)")));
+    QAction* exitTop = addKeyedAction(menuBar(), "Exit (sichern)");
     connect(exitTop, &QAction::triggered, this, [this] { haupt_->Exit1Click(); });
     actions_[Cmd::ExitTop] = exitTop;
 }
 
 void MainWindow::buildBlockMenus()
 {
-    blockMenu_ = menuBar()->addMenu(qs(tx("Bausteine")));
+    blockMenu_ = addKeyedMenu(menuBar(), "Bausteine");
     for (const BlockMenuGroup& group : blockMenus()) {
-        QMenu* menu = group.ownMenu ? menuBar()->addMenu(qs(tx(group.caption))) : blockMenu_->addMenu(qs(tx(group.caption)));
+        QMenu* menu = group.ownMenu ? addKeyedMenu(menuBar(), group.caption) : addKeyedMenu(blockMenu_, group.caption);
         if (group.ownMenu)
             visualisationMenu_ = menu;
         for (const BlockMenuEntry& entry : group.entries) {
-            QAction* action = menu->addAction(qs(tx(entry.caption)));
-            action->setToolTip(qs(tx(typeHint(entry.type))));
+            QAction* action = addKeyedAction(menu, entry.caption);
+            setKeyedToolTip(action, typeHint(entry.type));
             const int type = entry.type;
             connect(action, &QAction::triggered, this, [this, type] { haupt_->createBlockFromMenu(type); });
             blockActions_.try_emplace(type, action);
         }
         menu->setToolTipsVisible(true);
     }
+}
+
+void MainWindow::buildLanguageItems(QMenu* menu)
+{
+    auto* group = new QActionGroup(this);
+    for (const auto& [caption, name, code] : {std::tuple{txKey("Deutsch"), "Deutsch1", "de"},
+                                              std::tuple{txKey("Englisch"), "Englisch1", "en"},
+                                              std::tuple{txKey("Niederlaendisch"), "Dutch1", "nl"}}) {
+        QAction* action = addKeyedAction(menu, caption);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        group->addAction(action);
+        languageActions_[code] = action;
+        connect(action, &QAction::triggered, this, [this, code = std::string(code)] {
+            setLanguage(code);
+            retranslate();
+        });
+    }
+    checkShownLanguage();
+}
+
+void MainWindow::checkShownLanguage()
+{
+    // The catalogue in use decides: without one the texts stay German, whatever was chosen.
+    const std::string shown = shownLanguage();
+    for (const auto& [code, action] : languageActions_)
+        action->setChecked(code == shown);
+}
+
+void MainWindow::retranslate()
+{
+    const auto apply = [](QObject* object) {
+        if (const QVariant key = object->property(TextKey); key.isValid())
+            setKeyedText(object, key.toString().toStdString());
+        if (auto* action = qobject_cast<QAction*>(object)) {
+            if (const QVariant key = action->property(ToolTipKey); key.isValid())
+                setKeyedToolTip(action, key.toString().toStdString());
+        }
+    };
+    apply(this);
+    for (QObject* object : findChildren<QObject*>())
+        apply(object);
+    checkShownLanguage();
 }
 
 void MainWindow::showMainWindow()

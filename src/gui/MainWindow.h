@@ -31,6 +31,9 @@ public:
     QAction* action(Cmd cmd) const;
     // The action of a block menu entry, by type (the first entry when a type has two).
     QAction* blockAction(int type) const;
+    // Looks every caption, title and tooltip that was set through tx() up again in the
+    // current language; the language items in "Anzeigen" call it after switching.
+    void retranslate();
 
     // MainView
     void showMainWindow() override;
@@ -51,6 +54,8 @@ private:
     QAction* addCommand(QMenu* menu, const char* caption, Cmd cmd, void (Haupt::*handler)());
     void buildMenus();
     void buildBlockMenus();
+    void buildLanguageItems(QMenu* menu);
+    void checkShownLanguage();
 
     std::unique_ptr<platform::Dialogs> dialogs_;
     QtTimerService timers_;
@@ -61,6 +66,7 @@ private:
     std::unique_ptr<Haupt> haupt_;
     std::map<Cmd, QAction*> actions_;
     std::map<int, QAction*> blockActions_;
+    std::map<std::string, QAction*> languageActions_;
     QMenu* blockMenu_ = nullptr;
     QMenu* visualisationMenu_ = nullptr;
 };
