@@ -19,7 +19,8 @@
 #     when a new function of that kind appears;
 #   - the block catalogue's data tables (menu and group captions, hints, parameter
 #     prompts and hints), listed by the catalogue_texts program;
-#   - translations/composed-texts.txt: keys that the program builds from pieces.
+#   - translations/extra-keys.txt: keys that reach tx() in ways xgettext cannot follow
+#     (composed from pieces, chosen by a condition, kept in a constant or a struct).
 # Every text is a plain key, never a printf format, so a c-format guess of xgettext is
 # turned into no-c-format. msgmerge keeps every existing translation; entries whose key
 # has gone move to the end of the file as obsolete (#~) and come back when the key does.
@@ -31,31 +32,34 @@ build=${1:-build}
 languages=(de en nl)
 
 # Functions that pass a literal argument to tx(): source files (globs relative to the
-# root) and their xgettext keywords (function:argument).
+# root) and their xgettext keywords (function:argument). xgettext takes one argument per
+# function in a run, so a function with two translated arguments gets two rows.
 extra_keywords=(
   "src/persistence/*.cpp|fail:1 summary:1 expect:2 section:2 integer:1 flag:1 text:1 failure:1"
   "src/model/Kisten.cpp|add:2"
   "src/model/KantenMenu.cpp|item:2 add:1"
   "src/model/DocumentSelection.cpp|string:1"
   "src/gui/MainWindow.cpp|addCommand:2 addKeyedMenu:2 addKeyedAction:2 setKeyedText:2 setKeyedToolTip:2"
+  "src/shell/InfoFrame.cpp|askText:2"
+  "src/shell/InfoFrame.cpp|askText:3"
 )
 
 for tool in xgettext msgmerge msggrep msgfmt cmake; do
   command -v "$tool" >/dev/null || { echo "update-translations: $tool is missing (apt-get install gettext cmake)" >&2; exit 1; }
 done
 
-if [[ ! -f "$build/CMakeCache.txt" ]]; then
-  cmake -S "$root" -B "$build" -G Ninja >/dev/null
-fi
-cmake --build "$build" --target catalogue_texts >/dev/null
-
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 pot="$tmp/default.pot"
 
+if [[ ! -f "$build/CMakeCache.txt" ]]; then
+  cmake -S "$root" -B "$build" -G Ninja >"$tmp/build.log" 2>&1 || { cat "$tmp/build.log" >&2; exit 1; }
+fi
+cmake --build "$build" --target catalogue_texts >"$tmp/build.log" 2>&1 || { cat "$tmp/build.log" >&2; exit 1; }
+
 # Generated inputs, read by xgettext from the temporary directory.
 "$build/bin/catalogue_texts" >"$tmp/catalogue-tables"
-composed="$root/translations/composed-texts.txt"
+extra="$root/translations/extra-keys.txt"
 pieces=()
 while IFS= read -r line; do
   case "$line" in
@@ -63,14 +67,14 @@ while IFS= read -r line; do
     '- '*) pieces+=("${line#- }") ;;
     *) printf 'tx(%s);\n' "$line" ;;
   esac
-done <"$composed" >"$tmp/composed-texts"
+done <"$extra" >"$tmp/extra-keys"
 
 cd "$root"
 mapfile -t sources < <(find src -name '*.cpp' -o -name '*.h' | LC_ALL=C sort)
 
 common=(-k --from-code=UTF-8 -C --no-wrap --add-location=file --sort-output
         --add-comments=Translators: --package-name=fup -D "$root" -D "$tmp" -o "$pot")
-xgettext "${common[@]}" --keyword=tx --keyword=txKey "${sources[@]}" catalogue-tables composed-texts
+xgettext "${common[@]}" --keyword=tx --keyword=txKey "${sources[@]}" catalogue-tables extra-keys
 for row in "${extra_keywords[@]}"; do
   pattern=${row%%|*}
   keywords=()
