@@ -1,6 +1,18 @@
 #include "shell/MenuState.h"
 
+#include "codegen/Targets.h"
+
 namespace fup {
+
+bool MenuState::blockGroupShown(std::string_view group) const
+{
+    return menuGroupOffered(blockMenuTarget, group);
+}
+
+bool MenuState::blockEntryShown(std::string_view group, std::string_view caption) const
+{
+    return menuEntryOffered(blockMenuTarget, group, caption);
+}
 
 Cmd comPortCommand(int port) { return static_cast<Cmd>(static_cast<int>(Cmd::ComPort1) + port - 1); }
 
@@ -50,6 +62,7 @@ MenuState computeMenuState(const EditorState& state, const MenuContext& context)
 
     for (Cmd cmd : {Cmd::PrinterSetup, Cmd::Print, Cmd::PrintAll, Cmd::PrintSelection})
         menu[cmd].enabled = context.printerAvailable;
+    menu.blockMenuTarget = context.menuTarget;
     return menu;
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace fup {
 
@@ -46,6 +47,7 @@ struct MenuContext {
     bool onlineConnected = false;
     bool printerAvailable = true;
     bool frameSelected = false;          // a select frame holds objects ("Rahmen Sichern")
+    int menuTarget = -1;                 // target whose block menus are shown; -1: all of them
 };
 
 class MenuState {
@@ -53,6 +55,12 @@ public:
     ItemState& operator[](Cmd cmd) { return items_[static_cast<std::size_t>(cmd)]; }
     const ItemState& operator[](Cmd cmd) const { return items_[static_cast<std::size_t>(cmd)]; }
     bool operator==(const MenuState&) const = default;
+
+    // The block menus offer what the chosen target can run; until a target was chosen
+    // every entry is there.
+    int blockMenuTarget = -1;
+    bool blockGroupShown(std::string_view group) const;
+    bool blockEntryShown(std::string_view group, std::string_view caption) const;
 
 private:
     std::array<ItemState, static_cast<std::size_t>(Cmd::Count)> items_{};
