@@ -42,7 +42,10 @@ const TargetInfo* findTarget(int code)
     return &Targets[static_cast<std::size_t>(code)];
 }
 
-int targetCode(int code) { return findTarget(code) ? code : NoTarget; }
+int targetCode(int code)
+{
+    return findTarget(code) ? code : NoTarget;
+}
 
 std::string targetName(int code)
 {

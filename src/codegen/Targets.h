@@ -16,10 +16,10 @@ constexpr int LastTarget = 10;
 
 // One controller model a program can be compiled for.
 struct TargetInfo {
-    int code = NoTarget;        // stored in the program file, given on the command line
-    std::string_view name;      // shown in the project panel
+    int code = NoTarget;   // stored in the program file, given on the command line
+    std::string_view name; // shown in the project panel
     OnlineFamily online = OnlineFamily::None;
-    int registerMin = 0;        // RAM registers min..max; 0..min-1 are the EEPROM registers
+    int registerMin = 0; // RAM registers min..max; 0..min-1 are the EEPROM registers
     int registerMax = 0;
     std::int64_t timeLimit = 0; // largest cycle count a time parameter may reach
     double displayFactor = 0.0; // seconds per division of the online trend display at 1/1

@@ -42,8 +42,8 @@ TimeConstantResult roundTimeConstant(const std::string& text, double cycleTimeSe
     const double a = std::log2(x / cycleTimeSeconds);
     const double n = std::nearbyint(a);
     const std::string nearest = sevenDigits(std::ldexp(cycleTimeSeconds, static_cast<int>(n)));
-    if (std::abs(a - n) < 0.05 ||
-        (ask && ask(block.name + tx(": naechstmoegliche Zeitkonstante= ") + nearest + tx(" Sec!  ..uebernehmen ?")))) {
+    if (std::abs(a - n) < 0.05 || (ask && ask(block.name + tx(": naechstmoegliche Zeitkonstante= ") +
+                                              nearest + tx(" Sec!  ..uebernehmen ?")))) {
         result.accepted = true;
         result.text = nearest;
     }

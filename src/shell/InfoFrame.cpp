@@ -47,7 +47,10 @@ std::string compileModeText(int level)
 
 } // namespace
 
-int seriesStepUp(int value) { return leadingDigit(value) == 2 ? value * 5 / 2 : value * 2; }
+int seriesStepUp(int value)
+{
+    return leadingDigit(value) == 2 ? value * 5 / 2 : value * 2;
+}
 
 int seriesStepDown(int value)
 {
@@ -94,7 +97,8 @@ std::optional<std::array<int, 2>> PanelDrag::move(int x, int y, int left, int to
     return std::array<int, 2>{left + dx, top + dy};
 }
 
-InfoFrame::InfoFrame(EditorState& state, ProgramSettings& settings, platform::Dialogs& dialogs, Reporter& reporter)
+InfoFrame::InfoFrame(EditorState& state, ProgramSettings& settings, platform::Dialogs& dialogs,
+                     Reporter& reporter)
     : state_(state), settings_(settings), dialogs_(dialogs), reporter_(reporter)
 {
 }
@@ -105,7 +109,10 @@ void InfoFrame::notify() const
         changed();
 }
 
-void InfoFrame::refresh() const { notify(); }
+void InfoFrame::refresh() const
+{
+    notify();
+}
 
 void InfoFrame::rememberCommandLine()
 {
@@ -304,7 +311,8 @@ InfoFrameTexts InfoFrame::texts() const
     t.compileDate = shown(settings_.compileDate, info::NoCompileDate);
     t.target = targetName(state_.target);
     t.compileMode = compileModeText(state_.optimisationLevel);
-    t.varMode = settings_.useTempVars ? tx("temp. Var automatisch erzeugen") : tx("temp. Var nicht autom. erzeugen");
+    t.varMode =
+        settings_.useTempVars ? tx("temp. Var automatisch erzeugen") : tx("temp. Var nicht autom. erzeugen");
     t.digitalName = settings_.digitalTempName;
     t.fixedName = settings_.fixedTempName;
     t.cycleTime = formatDecimal(state_.cycleTimeMs);

@@ -50,7 +50,7 @@ struct PanelDrag {
     void release() { active_ = false; }
     bool active() const { return active_; }
 
-private:
+  private:
     bool active_ = false;
     int grabX_ = 0;
     int grabY_ = 0;
@@ -95,7 +95,7 @@ struct InfoFrameTexts {
 // mode in the editor state (which the save copies into the settings); the panel keeps the
 // target's limits and the chart time base.
 class InfoFrame {
-public:
+  public:
     InfoFrame(EditorState& state, ProgramSettings& settings, platform::Dialogs& dialogs, Reporter& reporter);
 
     // The editor shows a sub-process file that was opened from its caller: the cycle time
@@ -131,7 +131,7 @@ public:
     // Lets the panel show what was changed behind its back (a save, a load).
     void refresh() const;
 
-private:
+  private:
     bool refusedOutsideEditMode();
     void askText(std::string& field, const std::string& caption, const std::string& prompt);
     void changeCycleTime();

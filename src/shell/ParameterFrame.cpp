@@ -138,7 +138,8 @@ void ParameterFrame::setVisible(int row, bool visible)
         rows_[static_cast<std::size_t>(row)].visible = visible;
 }
 
-ParameterPoll ParameterFrame::poll(const std::vector<Para_descriptor>& params, const TimeConstantRounding& round)
+ParameterPoll ParameterFrame::poll(const std::vector<Para_descriptor>& params,
+                                   const TimeConstantRounding& round)
 {
     ParameterPoll result;
     if (state_ == ParameterFrameState::Open || state_ == ParameterFrameState::Closed)

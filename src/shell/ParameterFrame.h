@@ -38,11 +38,11 @@ struct ParameterRow {
 
 // What a poll hands back to the block that opened the panel.
 struct ParameterPoll {
-    bool done = false;      // the panel was closed (accepted or cancelled)
-    bool accepted = false;  // done with "OK": the values below are to be taken over
+    bool done = false;     // the panel was closed (accepted or cancelled)
+    bool accepted = false; // done with "OK": the values below are to be taken over
     bool cancelled = false;
-    bool changed = false;   // a value text differs from the parameter's
-    std::string name;       // the block name field
+    bool changed = false; // a value text differs from the parameter's
+    std::string name;     // the block name field
     // Per row in use, in parameter order.
     std::vector<std::string> values;
     std::vector<bool> visible;
@@ -62,14 +62,15 @@ std::string cleanParameterValue(const std::string& text, int kind);
 // keys) -> Closed (the next poll by the block); a time constant the rounding refuses sends
 // it from Accepted back to Open.
 class ParameterFrame {
-public:
+  public:
     // Kind 60: the rounding of a first-order time constant, given the row and its text.
     using TimeConstantRounding = std::function<TimeConstantResult(int row, const std::string& text)>;
 
     // Called after the state or any row changed.
     std::function<void()> changed;
 
-    void open(const std::string& blockName, int rows, const std::vector<Para_descriptor>& params, bool online);
+    void open(const std::string& blockName, int rows, const std::vector<Para_descriptor>& params,
+              bool online);
     ParameterPoll poll(const std::vector<Para_descriptor>& params, const TimeConstantRounding& round);
     // Closes without a result, whatever the state (the block went away).
     void close();
@@ -95,7 +96,7 @@ public:
     // The row whose field has the focus after opening; -1 when no field is shown.
     int firstFocusRow() const;
 
-private:
+  private:
     bool validRow(int row) const { return row >= 0 && row < rowsInUse_; }
     void notify() const;
 

@@ -11,8 +11,8 @@ namespace {
 
 TEST(Targets, NamesAsTheProjectPanelShowsThem)
 {
-    const std::vector<std::string> names{"TQ810",  "LVB300", "PDN-01",      "PDN-02", "X-LVB300", "LVB312",
-                                         "HMR70x", "HMR-Gateway", "FELNA", "WINDOWS", "BACHMANN"};
+    const std::vector<std::string> names{"TQ810",  "LVB300",      "PDN-01", "PDN-02",  "X-LVB300", "LVB312",
+                                         "HMR70x", "HMR-Gateway", "FELNA",  "WINDOWS", "BACHMANN"};
     for (int code = 0; code <= 10; ++code)
         EXPECT_EQ(targetName(code), names[static_cast<std::size_t>(code)]);
     for (int code : {-1, -2, 11, 1000})
@@ -166,9 +166,9 @@ TEST(Targets, EveryMenuRowNamesEntriesOfTheBlockMenus)
     for (const MenuOffer& offer : menuOffers()) {
         if (offer.captions.empty()) {
             const auto& menus = blockMenus();
-            EXPECT_TRUE(std::any_of(menus.begin(), menus.end(),
-                                    [&](const BlockMenuGroup& g) { return g.caption == offer.group; }))
-                << offer.group;
+            EXPECT_TRUE(std::any_of(menus.begin(), menus.end(), [&](const BlockMenuGroup& g) {
+                return g.caption == offer.group;
+            })) << offer.group;
             continue;
         }
         for (std::string_view caption : offer.captions)

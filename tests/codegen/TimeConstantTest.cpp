@@ -60,8 +60,9 @@ TEST_F(Rounding, EmptyOrUnreadableTextsAreRefused)
 {
     EXPECT_FALSE(round("  ").accepted);
     EXPECT_FALSE(round("zwei").accepted);
-    EXPECT_EQ(reporter.lines, (std::vector<std::string>{"E:" + block->name + " ohne PT1-Zeit",
-                                                         "E:" + block->name + " strToFloat exception  PT1-Zeit"}));
+    EXPECT_EQ(reporter.lines,
+              (std::vector<std::string>{"E:" + block->name + " ohne PT1-Zeit",
+                                        "E:" + block->name + " strToFloat exception  PT1-Zeit"}));
 }
 
 TEST_F(Rounding, WithoutCycleTimeTheTextStays)
