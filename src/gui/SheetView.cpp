@@ -45,6 +45,7 @@ SheetView::SheetView(Haupt& haupt, QWidget* parent) : QAbstractScrollArea(parent
     viewport()->setAutoFillBackground(true);
     viewport()->setMouseTracking(true);
     updateScrollBars();
+    connectGestures();
 }
 
 TextMetrics SheetView::metrics() const
@@ -83,6 +84,7 @@ void SheetView::updateScrollBars()
 void SheetView::refresh()
 {
     updateScrollBars();
+    applyCursor();
     viewport()->update();
 }
 
@@ -105,6 +107,7 @@ void SheetView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
     paintSheet(painter, event->rect());
+    paintGestures(painter);
 }
 
 void SheetView::paintSheet(QPainter& painter, const QRect& exposed) const
@@ -208,19 +211,8 @@ void SheetView::paintSheet(QPainter& painter, const QRect& exposed) const
 
 void SheetView::contextMenuEvent(QContextMenuEvent* event)
 {
-    const SheetHit hit = hitTest(haupt_.document(), {event->pos().x(), event->pos().y()}, metrics());
-    if (!hit.block)
-        return;
-    QMenu menu(this);
-    for (const BlockMenuItem& item : blockContextMenu(*hit.block, haupt_.blockMenuContext())) {
-        if (!Haupt::handlesBlockCommand(item.command))
-            continue;
-        QAction* action = menu.addAction(qs(tx(item.caption)));
-        connect(action, &QAction::triggered, this,
-                [this, block = hit.block, command = item.command] { haupt_.blockCommand(*block, command); });
-    }
-    if (!menu.isEmpty())
-        menu.exec(event->globalPos());
+    // Menus open on the right button's press, through the gesture layer.
+    event->accept();
 }
 
 bool SheetView::viewportEvent(QEvent* event)

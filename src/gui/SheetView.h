@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/SheetGeometry.h"
+#include "shell/Gestures.h"
 
 #include <QAbstractScrollArea>
 
@@ -8,6 +9,7 @@ class QPainter;
 
 namespace fup {
 class Haupt;
+class TKiste;
 }
 
 namespace fup::gui {
@@ -32,12 +34,27 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     bool viewportEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Mouse events go to the gesture layer first (SheetViewGestures.cpp).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void updateScrollBars();
+    void connectGestures();
+    void handleGesture(const GestureResult& result, const QPoint& globalPos);
+    void showBlockMenu(TKiste& block, const QPoint& globalPos);
+    // The rubber band, the start element's mark and the handles near the mouse.
+    void paintGestures(QPainter& painter) const;
+    void applyCursor();
 
     Haupt& haupt_;
     bool syncing_ = false;
+    // A press reached the gesture layer and its release has not come yet: a double click
+    // that follows it is the same press again.
+    bool pressDelivered_ = false;
 };
 
 // Qt colour of a model colour; resolves the palette tokens.

@@ -33,6 +33,11 @@ Haupt::Haupt(MainView& view, platform::Dialogs& dialogs, platform::TimerService&
     removeTimer_->setInterval(1);
     removeTimer_->setCallback([this] { removePendingBlock(); });
     saveProgram = [this] { return saveProgramFile(); };
+
+    gestures_ = std::make_unique<WireLayer>(
+        document_, dialogs_, timers, [this] { return editContext(); },
+        [this] { return TimeBase{state_.cycleTimeMs, state_.target}; });
+    gestures_->redisplay = [this] { view_.redisplay(); };
 }
 
 std::filesystem::path Haupt::programFile() const

@@ -11,6 +11,7 @@
 #include "shell/ErrorList.h"
 #include "shell/MenuState.h"
 #include "shell/MessageReporter.h"
+#include "shell/WireLayer.h"
 
 #include <filesystem>
 #include <functional>
@@ -90,6 +91,9 @@ public:
     EditContext editContext() const;
     void refreshMenus();
 
+    // Mouse gestures on the blocks and wires of the sheet; the sheet view feeds it.
+    WireLayer& gestures() { return *gestures_; }
+
     // The checks that must pass before Simulation or Online can be entered. Until a
     // compiler is attached nothing can be checked, so the program never counts as
     // error-free.
@@ -140,6 +144,7 @@ private:
     std::unique_ptr<platform::Timer> closeTimer_;
     std::unique_ptr<platform::Timer> removeTimer_;
     TKiste* pendingRemoval_ = nullptr;
+    std::unique_ptr<WireLayer> gestures_;
 };
 
 }  // namespace fup
