@@ -30,6 +30,30 @@ QFont sheetFont(int zoom)
     return font;
 }
 
+// The font of comment texts: sizes in points, drawn at 96 dpi whatever the screen, so
+// that a sheet looks the same everywhere. A family the system lacks falls back to the
+// default font.
+QFont commentQFont(const CommentFont& font)
+{
+    QFont qfont = QApplication::font();
+    if (font.name != " ")
+        qfont.setFamily(QString::fromStdString(font.name));
+    qfont.setPixelSize(std::max(1, fontPixelSize(font.size)));
+    return qfont;
+}
+
+TextMetrics commentMetrics(const CommentFont& font)
+{
+    const QFontMetrics fm(commentQFont(font));
+    TextMetrics metrics;
+    metrics.height = fm.height();
+    metrics.averageCharWidth = fm.averageCharWidth();
+    metrics.width = [fm](std::string_view text) {
+        return fm.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    };
+    return metrics;
+}
+
 }  // namespace
 
 QColor toQColor(Rgb rgb)
@@ -175,6 +199,17 @@ void SheetView::paintSheet(QPainter& painter, const QRect& exposed) const
         for (const TextItem& line : block.parameters)
             drawText(line);
     }
+
+    // Comment texts on their labels, over the blocks.
+    for (const CommentPaint& comment : layoutComments(document, commentMetrics)) {
+        if (!toQRect(comment.box).intersects(exposed))
+            continue;
+        painter.fillRect(toQRect(comment.box), toQColor(comment.background));
+        painter.setFont(commentQFont(comment.font));
+        for (const TextItem& line : comment.lines)
+            drawText(line);
+    }
+    painter.setFont(sheetFont(zoom));
 
     // Points, arrowheads and texts lie on top of blocks and lines.
     for (const PointHandle& point : wires.points) {

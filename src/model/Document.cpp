@@ -148,6 +148,7 @@ void Document::clear()
     }
     kanten_.clear();
     kantenDirty_ = false;
+    texts_.clear(); // comment texts are destroyed, not kept for reuse
     sheets_.assign(1, Sheet{});
     currentSheet_ = 1;
     instanceCounter_ = FirstInstanceNumber;

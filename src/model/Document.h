@@ -3,8 +3,10 @@
 #include "model/Constants.h"
 #include "model/Kanten.h"
 #include "model/Kisten.h"
+#include "model/Texten.h"
 #include "model/Types.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -270,6 +272,22 @@ class Document {
     // dx, dy grid units (pins follow their blocks).
     void moveSelectedElements(int dx, int dy, int dsheet);
 
+    // --- comment texts (Texten.cpp) --------------------------------------------------------
+    // All texts of all sheets, in creation order. The document owns them; a removed text is
+    // destroyed, and clear() destroys them all.
+    const std::vector<std::unique_ptr<TTexte>>& texts() const { return texts_; }
+    // A new text at the end of the list: "Kommentar" (translated) on a grey background, font
+    // and colour as the flags say. A negative x or y means the top left grid point of the
+    // visible area plus 4 in each direction.
+    TTexte& createText(int x, int y, int sheetNumber, bool coloured, bool large);
+    // The text with that id, or none (removed, or the document was cleared since).
+    TTexte* findText(std::uint64_t id) const;
+    // Destroys the text with that id; one that is not in the list gives the log line
+    // "Ausketten Misserfolg" and false.
+    bool removeText(std::uint64_t id);
+    // Destroys every selected text; returns how many there were.
+    int removeSelectedTexts();
+
   private:
     TKiste* takeBlock();
     TKante* takeElement(bool pin);
@@ -304,6 +322,10 @@ class Document {
     std::vector<TKante*> freePins_;
     std::vector<TKante*> freePoints_;
     bool kantenDirty_ = false;
+
+    // Comment texts (Texten.cpp).
+    std::vector<std::unique_ptr<TTexte>> texts_;
+    std::uint64_t nextTextId_ = 1;
 };
 
 // Double quotes become blanks and the text is trimmed: what every command that accepts a

@@ -228,4 +228,29 @@ struct WireHit {
 // else the wire segment of the current sheet within reach of it.
 WireHit hitTestWires(const Document& document, PixelPoint pixel);
 
+// --- comment texts (SheetGeometryTexts.cpp) ------------------------------------------------
+
+// The painter's measure of a comment font (tests and the command line use the defaults).
+using CommentMetrics = std::function<TextMetrics(const CommentFont& font)>;
+
+// Font sizes are points, as the fonts of the sheet were always given; pixels at 96 dpi.
+int fontPixelSize(int points);
+
+struct CommentPaint {
+    const TTexte* text = nullptr;
+    PixelRect box; // the label: its background, and where the mouse finds the text
+    CommentFont font;
+    Rgb colour = colour::Black;                   // may be colour::InactiveCaption
+    Rgb background = colour::CommentBackground;   // may be colour::InactiveCaption
+    std::vector<TextItem> lines;                  // one per line of the text, top first
+};
+
+// The label of one text: its top left at zoom x grid position less the scroll position,
+// sized to its lines in its font.
+CommentPaint layoutComment(const TTexte& text, const ViewGeometry& view, const CommentMetrics& metrics);
+// Every text of the current sheet in painting order (later ones lie on top).
+std::vector<CommentPaint> layoutComments(const Document& document, const CommentMetrics& metrics);
+// The topmost text of the current sheet whose label holds the pixel, or none.
+TTexte* hitTestComments(const Document& document, PixelPoint pixel, const CommentMetrics& metrics);
+
 } // namespace fup

@@ -26,7 +26,7 @@ std::string trimmed(const std::string& s)
 
 } // namespace
 
-bool DiagramReader::readTexts(std::vector<CommentTextRecord>* texts)
+bool DiagramReader::readTexts()
 {
     for (;;) {
         const Token open = steps_.next();
@@ -40,19 +40,20 @@ bool DiagramReader::readTexts(std::vector<CommentTextRecord>* texts)
         const auto x = steps_.integer("X-Pos");
         const auto y = steps_.integer("Y-Pos");
         const auto sheet = steps_.integer("Z-Pos");
-        CommentTextRecord record;
+        int style = 0; // old files have no style: normal size, black
+        std::string body;
         const Token t = steps_.next();
         if (t.code == Tok::Word) {
             // Files of the present version: the style, then the text.
-            const auto style = parseFileInteger(t.text);
-            if (!style)
+            const auto read = parseFileInteger(t.text);
+            if (!read)
                 steps_.fail("ungültige Textgröße");
             else
-                record.style = *style;
-            if (const auto body = steps_.text("kein Text"))
-                record.text = std::string(*body);
+                style = *read;
+            if (const auto text = steps_.text("kein Text"))
+                body = std::string(*text);
         } else if (t.code == Tok::Text) {
-            record.text = std::string(t.text); // old files: no style
+            body = std::string(t.text);
         } else {
             steps_.fail("kein Text");
         }
@@ -60,15 +61,20 @@ bool DiagramReader::readTexts(std::vector<CommentTextRecord>* texts)
         if (!steps_.ok())
             return false;
 
-        record.x = *x;
-        record.y = *y;
-        record.sheet = *sheet;
-        if (placement_.pasting && record.sheet < FirstInstanceNumber) {
-            record.x += placement_.dx;
-            record.y += placement_.dy;
+        int px = *x;
+        int py = *y;
+        if (placement_.pasting && *sheet < FirstInstanceNumber) {
+            px += placement_.dx;
+            py += placement_.dy;
         }
-        if (texts)
-            texts->push_back(std::move(record));
+        // A position that the origin or the file made negative would be taken for "the
+        // default position" by the factory; a text keeps what it was given.
+        TTexte& text = doc_.createText(0, 0, *sheet, false, false);
+        text.x = px;
+        text.y = py;
+        text.setStyle(style);
+        text.text = std::move(body);
+        text.selected = placement_.pasting;
     }
 }
 
@@ -164,8 +170,10 @@ bool DiagramReader::readOneBlock()
         block->passive = true;
         block->colour = colour::Teal;
     }
-    if (placement_.pasting)
+    if (placement_.pasting) {
         block->selected = true;
+        block->colour = colour::InactiveCaption;
+    }
 
     readParameters(*block, std::string(*name));
     if (!steps_.ok())

@@ -31,8 +31,9 @@ class DiagramReader {
     {
     }
 
-    // After "TEXTE": the records up to the closing ")"; kept in texts when given.
-    bool readTexts(std::vector<CommentTextRecord>* texts);
+    // After "TEXTE": the comment texts up to the closing ")", appended to the document's
+    // list (selected when pasting).
+    bool readTexts();
     // After "KISTEN": the blocks up to the closing ")".
     bool readBlocks();
     // After "KANTEN": the wire elements up to the closing ")".

@@ -10,8 +10,7 @@
 
 namespace fup {
 
-OpenResult openProgram(Document& doc, ProgramSettings& settings, const std::filesystem::path& file,
-                       const ReadOptions& options)
+OpenResult openProgram(Document& doc, ProgramSettings& settings, const std::filesystem::path& file)
 {
     OpenResult result;
     std::error_code ec;
@@ -27,7 +26,7 @@ OpenResult openProgram(Document& doc, ProgramSettings& settings, const std::file
         result.status = OpenStatus::Failed;
         return result;
     }
-    result.read = readProgram(doc, settings, decodeFileText(bytes), options);
+    result.read = readProgram(doc, settings, decodeFileText(bytes));
     result.status = result.read.ok ? OpenStatus::Loaded : OpenStatus::Failed;
     return result;
 }
@@ -42,7 +41,7 @@ std::string currentSaveDate()
 }
 
 bool saveProgram(Document& doc, ProgramSettings& settings, const std::filesystem::path& file,
-                 const SaveOptions& options, std::span<const CommentTextRecord> texts)
+                 const SaveOptions& options)
 {
     if (options.readOnly && !options.batchMode) {
         doc.reporter().box(tx("read only !"));
@@ -52,7 +51,7 @@ bool saveProgram(Document& doc, ProgramSettings& settings, const std::filesystem
     if (!options.batchMode)
         written.saveDate = options.now ? *options.now : currentSaveDate();
 
-    const std::string bytes = encodeFileText(writeProgram(doc, written, file.string(), texts));
+    const std::string bytes = encodeFileText(writeProgram(doc, written, file.string()));
     const FileResult saved = saveFileAtomic(file, bytes);
     if (!saved.ok) {
         doc.reporter().error(nullptr, saved.error);

@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <optional>
-#include <span>
 #include <string>
 
 namespace fup {
@@ -27,8 +26,7 @@ struct OpenResult {
 // Opens a program file (".KR2"): reads its bytes, converts them from Windows-1252 and
 // reads the program into the document. A file that cannot be read is reported as
 // "Create:" + file name.
-OpenResult openProgram(Document& doc, ProgramSettings& settings, const std::filesystem::path& file,
-                       const ReadOptions& options = {});
+OpenResult openProgram(Document& doc, ProgramSettings& settings, const std::filesystem::path& file);
 
 struct SaveOptions {
     bool readOnly = false;  // the editor's read-only flag
@@ -43,7 +41,7 @@ struct SaveOptions {
 // old file is replaced only when the new one was written completely. A failure is
 // reported as an error naming the file and the reason; the save date then stays.
 bool saveProgram(Document& doc, ProgramSettings& settings, const std::filesystem::path& file,
-                 const SaveOptions& options = {}, std::span<const CommentTextRecord> texts = {});
+                 const SaveOptions& options = {});
 
 // The current local date and time as the save date is written.
 std::string currentSaveDate();

@@ -243,8 +243,7 @@ void applyProject(const ProjectSection& p, const std::string& fileName, ProgramS
 
 // The body of the read; false on any failure. The settings are a working copy that
 // the caller keeps only when the whole read succeeds.
-bool readAll(Document& doc, ProgramSettings& settings, ReadSteps& steps, ReadResult& result,
-             const ReadOptions& options)
+bool readAll(Document& doc, ProgramSettings& settings, ReadSteps& steps, ReadResult& result)
 {
     Reporter& reporter = doc.reporter();
     doc.setScroll(0, 0);
@@ -294,7 +293,7 @@ bool readAll(Document& doc, ProgramSettings& settings, ReadSteps& steps, ReadRes
     DiagramReader diagram(doc, steps, result.fileVersion);
     code = steps.nextSection();
     if (code == Tok::TEXTE) {
-        if (!diagram.readTexts(options.texts)) {
+        if (!diagram.readTexts()) {
             steps.summary("Fehlerhafte SPS_Datei(texten)");
             return false;
         }
@@ -344,26 +343,18 @@ bool readAll(Document& doc, ProgramSettings& settings, ReadSteps& steps, ReadRes
 
 } // namespace
 
-ReadResult readProgram(Document& doc, ProgramSettings& settings, std::string_view text,
-                       const ReadOptions& options)
+ReadResult readProgram(Document& doc, ProgramSettings& settings, std::string_view text)
 {
     doc.clear();
     ReadResult result;
     ReadSteps steps(text, doc.reporter());
     ProgramSettings work = settings;
-    std::vector<CommentTextRecord> texts;
-    ReadOptions local = options;
-    if (options.texts)
-        local.texts = &texts;
-
-    result.ok = readAll(doc, work, steps, result, local) && steps.ok();
+    result.ok = readAll(doc, work, steps, result) && steps.ok();
     if (!result.ok) {
         doc.clear();
         return result;
     }
     settings = std::move(work);
-    if (options.texts)
-        *options.texts = std::move(texts);
     return result;
 }
 

@@ -5,16 +5,10 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace fup {
 
 class Document;
-
-struct ReadOptions {
-    // Receives the comment texts of the file (the document has no comment texts yet).
-    std::vector<CommentTextRecord>* texts = nullptr;
-};
 
 struct ReadResult {
     bool ok = false;
@@ -27,7 +21,6 @@ struct ReadResult {
 // reporter with its German message. A read that fails leaves the document cleared and
 // the settings untouched; a read that succeeds applies the file's project settings to
 // them (target, cycle time and data directory only where the rules allow).
-ReadResult readProgram(Document& doc, ProgramSettings& settings, std::string_view text,
-                       const ReadOptions& options = {});
+ReadResult readProgram(Document& doc, ProgramSettings& settings, std::string_view text);
 
 } // namespace fup

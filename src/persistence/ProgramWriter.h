@@ -3,7 +3,6 @@
 #include "persistence/ProgramFormat.h"
 #include "persistence/ProgramSettings.h"
 
-#include <span>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -18,8 +17,7 @@ class TKante;
 // the file bytes of it). fileName is written into the SPSFILE line. The text has no
 // size limit. Writing gives every block its save index and every wire element its save
 // number; nothing else in the document changes.
-std::string writeProgram(Document& doc, const ProgramSettings& settings, const std::string& fileName,
-                         std::span<const CommentTextRecord> texts = {});
+std::string writeProgram(Document& doc, const ProgramSettings& settings, const std::string& fileName);
 
 // How the wire elements are written. Pins that the block factory makes again from the
 // block's type and counts are written by name; all other pins (those of structured-text

@@ -33,6 +33,10 @@ Haupt::Haupt(MainView& view, platform::Dialogs& dialogs, platform::TimerService&
     removeTimer_->setInterval(1);
     removeTimer_->setCallback([this] { removePendingBlock(); });
     saveProgram = [this] { return saveProgramFile(); };
+    textRemoveTimer_ = timers.createTimer();
+    textRemoveTimer_->setSingleShot(true);
+    textRemoveTimer_->setInterval(1);
+    textRemoveTimer_->setCallback([this] { removePendingText(); });
 
     gestures_ = std::make_unique<WireLayer>(
         document_, dialogs_, timers, [this] { return editContext(); },
@@ -56,13 +60,9 @@ void Haupt::loadProgramFile(const std::filesystem::path& file)
     settings_.target = state_.target;
     settings_.cycleTimeMs = state_.cycleTimeMs;
     settings_.comPort = state_.comPort;
-    texts_.clear();
-    ReadOptions options;
-    options.texts = &texts_;
-    const OpenResult result = openProgram(document_, settings_, file, options);
+    const OpenResult result = openProgram(document_, settings_, file);
     if (result.status == OpenStatus::Failed) {
         document_.clear();
-        texts_.clear();
         state_.processName = "leer_dummy";
         return;
     }
@@ -85,7 +85,7 @@ bool Haupt::saveProgramFile()
     SaveOptions options;
     options.readOnly = state_.readOnly;
     options.batchMode = state_.batchMode;
-    return fup::saveProgram(document_, settings_, programFile(), options, texts_);
+    return fup::saveProgram(document_, settings_, programFile(), options);
 }
 
 void Haupt::highlightBlock(const TKiste& block, Rgb colour)
@@ -353,6 +353,13 @@ void Haupt::removePendingBlock()
                 doomed.push_back(inner);
         for (TKiste* inner : doomed)
             document_.removeBlock(*inner);
+        // The comment texts of the inside go with it.
+        std::vector<std::uint64_t> texts;
+        for (const auto& t : document_.texts())
+            if (std::find(insides.begin(), insides.end(), t->sheet) != insides.end())
+                texts.push_back(t->id());
+        for (std::uint64_t id : texts)
+            document_.removeText(id);
     }
     document_.removeBlock(*block);
     view_.redisplay();

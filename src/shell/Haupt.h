@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/Document.h"
-#include "persistence/ProgramFormat.h"
 #include "persistence/ProgramSettings.h"
 #include "platform/Dialogs.h"
 #include "platform/Timers.h"
@@ -115,6 +114,27 @@ public:
     // Closes the online client of the current target.
     std::function<void()> closeOnline;
 
+    // --- comment texts (HauptTexts.cpp) -----------------------------------------------------
+    // Menu "KommentarText": a text on the current sheet at the default position, red until
+    // the next colour reset; none when not editable.
+    TTexte* KommentarTextClick();
+    // The right-click menu of a text, and carrying out one of its entries. "Bearbeiten"
+    // asks for the new text here; "Loeschen" removes the text from a timer, after the
+    // menu's own event has returned.
+    std::vector<TextMenuItem> textMenu(const TTexte& text) const;
+    void textCommand(TTexte& text, TextCommand command);
+    // The multi-line editor: the comment text it holds, if any, and leaving it with the
+    // edited text. False when the user chose to stay in the editor.
+    std::optional<std::uint64_t> commentInEditor() const { return commentInEditor_; }
+    bool finishMultilineComment(const std::string& edited);
+    // Shows the multi-line editor with a comment text (caption "Kommentar-Text"); without
+    // it "Bearbeiten mehrzeilig" does nothing. closeCommentEditor hides it again when its
+    // text is removed.
+    std::function<void(const std::string& text)> openCommentEditor;
+    std::function<void()> closeCommentEditor;
+    // Taken before a command changes a comment text.
+    std::function<void()> undoSnapshot;
+
 private:
     // ReporterView: window parts go to the main window, blocks are shown here.
     void showMainWindow() override { view_.showMainWindow(); }
@@ -139,11 +159,18 @@ private:
     DeferredMessageBox deferredBox_;
     MenuContext context_;
     ProgramSettings settings_;
-    // Comment texts of the file, kept so that saving writes them back unchanged.
-    std::vector<CommentTextRecord> texts_;
     std::unique_ptr<platform::Timer> closeTimer_;
     std::unique_ptr<platform::Timer> removeTimer_;
     TKiste* pendingRemoval_ = nullptr;
+
+    // Comment texts: the deferred removal and the text in the multi-line editor, by id,
+    // since either may be gone by the time they are looked at.
+    void removePendingText();
+    void highlightOnly(TTexte& text);
+    std::unique_ptr<platform::Timer> textRemoveTimer_;
+    std::optional<std::uint64_t> pendingTextRemoval_;
+    std::optional<std::uint64_t> commentInEditor_;
+
     std::unique_ptr<WireLayer> gestures_;
 };
 

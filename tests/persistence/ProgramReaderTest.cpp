@@ -72,7 +72,7 @@ class Reader : public ::testing::Test {
     ReadResult read(std::string_view text)
     {
         reporter.lines.clear();
-        return readProgram(doc, settings, text, ReadOptions{&texts});
+        return readProgram(doc, settings, text);
     }
     std::vector<std::string> errors() const { return withPrefix(reporter.lines, "E:"); }
     std::vector<std::string> warnings() const { return withPrefix(reporter.lines, "W:"); }
@@ -82,12 +82,30 @@ class Reader : public ::testing::Test {
     RecordingReporter reporter;
     Document doc{&reporter};
     ProgramSettings settings;
-    std::vector<CommentTextRecord> texts;
 };
+
+// A comment text as the tests compare it.
+struct TextState {
+    int x;
+    int y;
+    int sheet;
+    bool large;
+    bool coloured;
+    std::string text;
+    bool operator==(const TextState&) const = default;
+};
+
+std::vector<TextState> textStates(const Document& doc)
+{
+    std::vector<TextState> states;
+    for (const auto& t : doc.texts())
+        states.push_back({t->x, t->y, t->sheet, t->large, t->coloured, t->text});
+    return states;
+}
 
 TEST_F(Reader, FixtureFileLoadsWithEverythingInPlace)
 {
-    const OpenResult r = openProgram(doc, settings, Fixture, ReadOptions{&texts});
+    const OpenResult r = openProgram(doc, settings, Fixture);
     ASSERT_EQ(r.status, OpenStatus::Loaded) << ::testing::PrintToString(reporter.lines);
     EXPECT_EQ(r.read.fileVersion, 21);
     EXPECT_EQ(r.read.fileName, "/prog/ANLAGE.KR2");
@@ -112,10 +130,8 @@ TEST_F(Reader, FixtureFileLoadsWithEverythingInPlace)
     ASSERT_EQ(doc.sheetCount(), 2);
     EXPECT_EQ(doc.sheet(1).name, "\u00DCbersicht");
     EXPECT_EQ(doc.currentSheet(), 2);
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0], (CommentTextRecord{4, 5, 1, 2, "Zulauf"}));
-    EXPECT_TRUE(texts[0].coloured());
-    EXPECT_FALSE(texts[0].large());
+    EXPECT_EQ(textStates(doc), (std::vector<TextState>{{4, 5, 1, false, true, "Zulauf"}}));
+    EXPECT_FALSE(doc.texts()[0]->selected);
 
     ASSERT_EQ(doc.blocks().size(), 2u);
     TKiste* cons = block(1);
@@ -153,9 +169,9 @@ TEST_F(Reader, FilesWithBareLineFeedsReadTheSame)
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     bytes.erase(std::remove(bytes.begin(), bytes.end(), '\r'), bytes.end());
     ASSERT_TRUE(read(decodeFileText(bytes)).ok);
-    const std::string fromLf = writeProgram(doc, settings, "x", texts);
+    const std::string fromLf = writeProgram(doc, settings, "x");
     ASSERT_TRUE(read(fixtureText()).ok);
-    EXPECT_EQ(firstDifference(writeProgram(doc, settings, "x", texts), fromLf), "");
+    EXPECT_EQ(firstDifference(writeProgram(doc, settings, "x"), fromLf), "");
 }
 
 TEST_F(Reader, SampleDiagramRoundTripIsByteIdentical)
@@ -163,16 +179,15 @@ TEST_F(Reader, SampleDiagramRoundTripIsByteIdentical)
     Document original;
     test::buildSampleDiagram(original);
     const ProgramSettings s = test::sampleSettings();
-    const std::vector<CommentTextRecord> written = {{4, 5, 1, 1, "gro\u00DF"},
-                                                    {7, 8, 200, 3, "zwei\nZeilen"}};
-    const std::string first = writeProgram(original, s, "/prog/KLAER.KR2", written);
+    test::addSampleTexts(original);
+    const std::string first = writeProgram(original, s, "/prog/KLAER.KR2");
 
     // Through the file encoding and back, as a save and a load would do it.
     ASSERT_TRUE(read(decodeFileText(encodeFileText(first))).ok) << ::testing::PrintToString(reporter.lines);
     EXPECT_TRUE(errors().empty()) << ::testing::PrintToString(reporter.lines);
     EXPECT_TRUE(warnings().empty()) << ::testing::PrintToString(reporter.lines);
-    EXPECT_EQ(texts, written);
-    EXPECT_EQ(firstDifference(writeProgram(doc, settings, "/prog/KLAER.KR2", texts), first), "");
+    EXPECT_EQ(textStates(doc), textStates(original));
+    EXPECT_EQ(firstDifference(writeProgram(doc, settings, "/prog/KLAER.KR2"), first), "");
 
     // The structure behind the text.
     EXPECT_EQ(doc.blocks().size(), original.blocks().size());
@@ -227,11 +242,11 @@ TEST_F(Reader, EveryCatalogueTypeRoundTrips)
     ProgramSettings s;
     s.target = 0;
     s.cycleTimeMs = 100;
-    const std::string first = writeProgram(original, s, "alle", {});
+    const std::string first = writeProgram(original, s, "alle");
     ASSERT_TRUE(read(first).ok) << ::testing::PrintToString(reporter.lines);
     EXPECT_TRUE(errors().empty()) << ::testing::PrintToString(errors());
     EXPECT_TRUE(warnings().empty()) << ::testing::PrintToString(warnings());
-    EXPECT_EQ(firstDifference(writeProgram(doc, settings, "alle", {}), first), "");
+    EXPECT_EQ(firstDifference(writeProgram(doc, settings, "alle"), first), "");
 }
 
 // --- faults that end the read --------------------------------------------------------
@@ -565,11 +580,36 @@ TEST_F(Reader, OldTextRecordsAndUnknownNeighbours)
     std::string text = replaced(fixtureText(), "(TEXT 4 5 1 2 \"Zulauf\" )", "(TEXT 4 5 1 \"Zulauf\" )");
     text = replaced(text, "(NACHBAR 3 )", "(NACHBAR 3 77 )");
     ASSERT_TRUE(read(text).ok);
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].style, 0);
+    EXPECT_EQ(textStates(doc), (std::vector<TextState>{{4, 5, 1, false, false, "Zulauf"}}));
     EXPECT_EQ(withPrefix(reporter.lines, "LOG:Nachbar"),
               std::vector<std::string>{"LOG:Nachbar 77 nicht gefunden"});
     EXPECT_EQ(block(1)->pinNamed("o")->neighbourCount, 1);
+}
+
+TEST_F(Reader, TextStyleBitsGiveLargeAndColouredAndWriteBackAsTheyWere)
+{
+    struct Case {
+        const char* record;
+        bool large;
+        bool coloured;
+        const char* written;
+    };
+    for (const Case& c : {Case{"(TEXT 4 5 1 0 \"a\" )", false, false, "(TEXT 4 5 1 0 \"a\" )"},
+                          Case{"(TEXT 4 5 1 1 \"a\" )", true, false, "(TEXT 4 5 1 1 \"a\" )"},
+                          Case{"(TEXT 4 5 1 2 \"a\" )", false, true, "(TEXT 4 5 1 2 \"a\" )"},
+                          Case{"(TEXT 4 5 1 3 \"a\" )", true, true, "(TEXT 4 5 1 3 \"a\" )"},
+                          Case{"(TEXT 4 5 1 \"a\" )", false, false, "(TEXT 4 5 1 0 \"a\" )"},
+                          Case{"(TEXT -3 5 201 1 \"a\" )", true, false, "(TEXT -3 5 201 1 \"a\" )"}}) {
+        ASSERT_TRUE(read(replaced(fixtureText(), "(TEXT 4 5 1 2 \"Zulauf\" )", c.record)).ok) << c.record;
+        ASSERT_EQ(doc.texts().size(), 1u);
+        const TTexte& t = *doc.texts()[0];
+        EXPECT_EQ(t.large, c.large) << c.record;
+        EXPECT_EQ(t.coloured, c.coloured) << c.record;
+        EXPECT_NE(writeProgram(doc, settings, "x").find(c.written), std::string::npos) << c.record;
+    }
+    // A failed read takes its texts with it.
+    EXPECT_FALSE(read(replaced(fixtureText(), "(KANTEN", "(KANTE")).ok);
+    EXPECT_TRUE(doc.texts().empty());
 }
 
 TEST_F(Reader, OneSidedLinkIsCompleted)
@@ -598,7 +638,7 @@ TEST_F(Reader, UnknownBlockTypeLoadsAndSavesUnchanged)
     const TKiste* b = block(3);
     EXPECT_EQ(b->label, "none");
     EXPECT_TRUE(b->pins.empty());
-    const std::string written = writeProgram(doc, settings, "x", {});
+    const std::string written = writeProgram(doc, settings, "x");
     EXPECT_NE(written.find(unknown), std::string::npos) << written;
 }
 
@@ -612,10 +652,10 @@ TEST_F(Reader, LayoutPinOnAnOrdinaryBlockSurvivesARoundTrip)
     EXPECT_EQ(boxes(),
               std::vector<std::string>{"BOX:Fehlerhaftes Makro: makroPin fuer anderen Baustein: ADGR2"});
     ASSERT_NE(block(2)->pinNamed("z"), nullptr);
-    const std::string first = writeProgram(doc, settings, "x", texts);
+    const std::string first = writeProgram(doc, settings, "x");
     EXPECT_NE(first.find("(TYP 2 3 1 0)\n      (PIN \"z\" \"\" 2 0 \"Extra\" )"), std::string::npos);
     ASSERT_TRUE(read(first).ok);
-    EXPECT_EQ(firstDifference(writeProgram(doc, settings, "x", texts), first), "");
+    EXPECT_EQ(firstDifference(writeProgram(doc, settings, "x"), first), "");
 }
 
 TEST_F(Reader, LimitPinOfOldFilesIsNowSym)
@@ -642,7 +682,7 @@ TEST_F(Reader, UnequalClonesBecomePlainStructuredText)
         clone->params[7].value = program;
     }
     original.renumber();
-    ASSERT_TRUE(read(writeProgram(original, {}, "x", {})).ok);
+    ASSERT_TRUE(read(writeProgram(original, {}, "x")).ok);
     EXPECT_EQ(warnings(),
               std::vector<std::string>{"W:Ungleiche Klone gleichen Namens. Nach St-Text umgewandelt!"});
     EXPECT_EQ(block(1)->type, 82);
@@ -662,7 +702,7 @@ TEST_F(Reader, CurrentSheetInsideAMacroSetsMotherAndDepth)
     original.createBlock(92, 2, 1, inner->childPage, 5, 5, false);
     original.setCurrentSheet(inner->childPage);
     original.renumber();
-    ASSERT_TRUE(read(writeProgram(original, {}, "x", {})).ok);
+    ASSERT_TRUE(read(writeProgram(original, {}, "x")).ok);
     EXPECT_EQ(doc.currentSheet(), 201);
     EXPECT_EQ(doc.mother(), block(2));
     EXPECT_EQ(doc.nestingDepth(), 2);

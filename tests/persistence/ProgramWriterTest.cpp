@@ -64,9 +64,9 @@ TEST(ProgramWriter, ExactTextOfASmallDiagram)
     s.comment = "zwei\nZeilen";
     s.scrollRangeX = 5650;
     s.scrollRangeY = 3800;
-    const CommentTextRecord texts[] = {{4, 5, 1, 3, "Hinweis"}};
+    doc.createText(4, 5, 1, true, true).text = "Hinweis";
 
-    const std::string text = writeProgram(doc, s, "/prog/ANLAGE.KR2", texts);
+    const std::string text = writeProgram(doc, s, "/prog/ANLAGE.KR2");
     const std::string expected = R"((VERSION 21 )
 (SPSFILE "/prog/ANLAGE.KR2"
   (PROJEKTINFO
@@ -166,7 +166,7 @@ TEST(ProgramWriter, WordsThatWouldBreakTheFileArePlaceholders)
     cons3->params[0].prompt = "Kiste"; // a keyword
     TKiste* cons4 = doc.createBlock(12, 0, 1, 1, 1, 1, false);
     cons4->params[0].prompt = "(x)";
-    const std::string text = writeProgram(doc, {}, "f", {});
+    const std::string text = writeProgram(doc, {}, "f");
     std::size_t at = 0;
     int placeholders = 0;
     while ((at = text.find("(PARAMETER 55 K _ ", at)) != std::string::npos) {
@@ -189,7 +189,7 @@ TEST(ProgramWriter, NumbersIgnoreTheLocaleAndSizeHasNoLimit)
     }
     ProgramSettings s;
     s.cycleTimeMs = 2.5;
-    const std::string text = writeProgram(doc, s, "big", {});
+    const std::string text = writeProgram(doc, s, "big");
     std::setlocale(LC_ALL, saved.c_str());
 
     EXPECT_GT(text.size(), 500000u);

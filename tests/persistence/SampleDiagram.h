@@ -145,6 +145,18 @@ inline void buildSampleDiagram(Document& doc)
     doc.renumber();
 }
 
+// Comment texts: a large coloured one with a comma and two lines on sheet 1, a normal
+// one with an umlaut on sheet 2, and a coloured one inside the macro.
+inline void addSampleTexts(Document& doc)
+{
+    TTexte& first = doc.createText(4, 5, 1, true, true);
+    first.text = "Hinweis, zwei\nZeilen";
+    TTexte& second = doc.createText(40, 30, 2, false, false);
+    second.text = "gro\u00DF";
+    TTexte& inside = doc.createText(7, 8, 200, true, false);
+    inside.text = "(innen)";
+}
+
 inline ProgramSettings sampleSettings()
 {
     ProgramSettings s;

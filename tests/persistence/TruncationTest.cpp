@@ -19,8 +19,8 @@ std::string sampleFileBytes()
 {
     Document doc;
     test::buildSampleDiagram(doc);
-    const CommentTextRecord texts[] = {{4, 5, 1, 3, "Hinweis, zwei\nZeilen"}};
-    return encodeFileText(writeProgram(doc, test::sampleSettings(), "/prog/KLAER.KR2", texts));
+    test::addSampleTexts(doc);
+    return encodeFileText(writeProgram(doc, test::sampleSettings(), "/prog/KLAER.KR2"));
 }
 
 TEST(Truncation, EveryPrefixOfAValidFileReadsCleanly)

@@ -42,16 +42,13 @@ FormatOutcome formatFile(const std::filesystem::path& file, bool check, bool jso
 
     Document document(&reporter);
     ProgramSettings settings;
-    std::vector<CommentTextRecord> texts;
-    ReadOptions options;
-    options.texts = &texts;
-    const ReadResult result = readProgram(document, settings, decodeFileText(bytes), options);
+    const ReadResult result = readProgram(document, settings, decodeFileText(bytes));
     if (reporter.exitCode() != 0)
         exitCode = reporter.exitCode();
     if (!result.ok)
         return FormatOutcome::Failed;
 
-    const std::string canonical = encodeFileText(writeProgram(document, settings, result.fileName, texts));
+    const std::string canonical = encodeFileText(writeProgram(document, settings, result.fileName));
     if (canonical == bytes)
         return FormatOutcome::Canonical;
     if (check)
