@@ -173,7 +173,6 @@ GestureResult WireLayer::pressElement(TKante& element, const MouseEvent& event)
     if (takesAnotherNeighbour(element)) {
         const PixelPoint centre = elementCentre(element, ViewGeometry::of(document_));
         start_ = &element;
-        startPoint_ = centre;
         pressOffset_ = {event.pos.x - centre.x, event.pos.y - centre.y};
         pointMoved_ = false;
         state_ = WireState::Armed;

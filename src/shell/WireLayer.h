@@ -106,8 +106,7 @@ class WireLayer {
 
     WireState state_ = WireState::Idle;
     TKante* start_ = nullptr;
-    PixelPoint startPoint_;   // pixel centre of the start element at the press
-    PixelPoint pressOffset_;  // press position relative to that centre
+    PixelPoint pressOffset_;  // press position relative to the start element's centre
     GridPoint end_;           // grid point under the mouse (rubber band)
     bool pointMoved_ = false; // the dragged point has left its grid point
     TKante* pendingRemoval_ = nullptr;

@@ -99,6 +99,23 @@ TEST_F(Wires, RubberBandFollowsTheMouseUntilAClickOnAGridPoint)
     EXPECT_EQ(snapshots, 0);
 }
 
+TEST_F(Wires, ScrolledAndZoomedViewKeepsTheGridUnderTheMouse)
+{
+    doc.setZoom(7);
+    doc.setScroll(35, 21);
+    TKante* out = a->outputPin(1);
+    click(at(out));
+    // At zoom 7 the cross tolerance is 2 pixels.
+    const PixelPoint target = grid(30, 30);
+    EXPECT_EQ(target, (PixelPoint{175, 189}));
+    press(offset(target, 3, 0));
+    EXPECT_EQ(layer.state(), WireState::RubberBand);
+    press(offset(target, -2, 2));
+    ASSERT_EQ(layer.state(), WireState::Idle);
+    ASSERT_EQ(out->neighbourCount, 1);
+    EXPECT_EQ(elementGrid(*out->firstNeighbour()), (GridPoint{30, 30}));
+}
+
 TEST_F(Wires, DraggedPointFollowsTheMouseInGridSteps)
 {
     TKante* out = a->outputPin(1);
