@@ -156,6 +156,8 @@ bool DiagramReader::readOneBlock()
         block->m = *m;
     }
     block->saveIndex = *index;
+    if (placement_.keepNames)
+        block->name = std::string(*name);
     blocksByIndex_.try_emplace(*index, block);
     block->childPage = childPage;
     block->viewX = viewX;
@@ -173,6 +175,8 @@ bool DiagramReader::readOneBlock()
     if (placement_.pasting) {
         block->selected = true;
         block->colour = colour::InactiveCaption;
+        for (TKante* p : block->pins)
+            p->selected = true;
     }
 
     readParameters(*block, std::string(*name));

@@ -19,6 +19,9 @@ struct Placement {
     bool pasting = false; // objects are inserted into a document that has content
     int dx = 0;           // added to positions on sheets below 200 when pasting
     int dy = 0;
+    // The block names of the text are kept. The editor names blocks by their place in its
+    // list; a tool that rewrites a file keeps what the file says.
+    bool keepNames = false;
 };
 
 // The record sections every diagram text shares: comment texts, blocks and wire

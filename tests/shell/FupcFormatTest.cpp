@@ -1,5 +1,6 @@
 #include "model/Document.h"
 #include "persistence/FileText.h"
+#include "persistence/FrameText.h"
 #include "persistence/ProgramWriter.h"
 #include "shell/cli/Fupc.h"
 
@@ -87,6 +88,78 @@ TEST_F(FormatFixture, FaultyFileIsReportedAndLeftAlone)
     EXPECT_EQ(run({"format", (dir / "fehlt.KR2").string()}), 10);
     EXPECT_EQ(run({"format", "--bogus", file.string()}), ExitUsage);
     EXPECT_EQ(run({"format"}), ExitUsage);
+}
+
+// Frame, macro and automat files: the canonical text of each, made as the editor makes it.
+struct FrameFormat : FormatFixture {
+    FrameFormat()
+    {
+        Document document;
+        TKiste* macro = document.createBlock(187, 0, 0, 1, 20, 20, false);
+        macro->childPage = document.allocateInstanceNumber();
+        TKiste* inner = document.createBlock(13, 2, 1, macro->childPage, 4, 4, false);
+        TKante* point = document.createPoint(12, 5, macro->childPage, vt::None);
+        linkNeighbours(*inner->outputPin(1), *point);
+        document.createText(2, 2, macro->childPage, true, true).text = "innen";
+        TKiste* automat = document.createBlock(188, 0, 0, 1, 40, 20, false);
+        automat->childPage = document.allocateInstanceNumber();
+        TKiste* port = document.createBlock(191, 0, 1, automat->childPage, 4, 4, false);
+        port->connected = true;
+        document.createText(25, 30, 1, false, false).text = "oben";
+        document.restoreInsideFirstOrder();
+
+        document.selectInRect(10, 10, 60, 40);
+        selectTextsInRect(document, 10, 10, 60, 40);
+        frameText = encodeFileText(writeFrame(document, FrameRect{10, 10, 60, 40}));
+        deselectAll(document);
+        for (TKiste* block : {macro, automat}) {
+            block->selected = true;
+            for (TKante* pin : block->pins)
+                pin->selected = true;
+            (block == macro ? macroText : automatText) = encodeFileText(writeFrame(document, std::nullopt));
+            deselectAll(document);
+        }
+    }
+    std::string frameText;
+    std::string macroText;
+    std::string automatText;
+};
+
+TEST_F(FrameFormat, CanonicalFilesStayAndOddOnesAreRewritten)
+{
+    for (const auto& [name, text] : {std::pair{"teil.KR3", frameText}, std::pair{"PUMPE.kr4", macroText},
+                                     std::pair{"ABLAUF.KR5", automatText}}) {
+        const auto file = dir / name;
+        writeAll(file, text);
+        EXPECT_EQ(run({"format", "--check", file.string()}), 0) << name << err.str();
+        EXPECT_EQ(run({"format", file.string()}), 0) << name;
+        EXPECT_EQ(readAll(file), text) << name;
+
+        // LF line ends, blanks doubled, and a text record of an old file without its style.
+        std::string odd = std::regex_replace(text, std::regex("\r\n"), "\n");
+        odd = std::regex_replace(odd, std::regex(" \\("), "   (");
+        odd = std::regex_replace(odd, std::regex("(\\(TEXT [-0-9]+ [-0-9]+ [0-9]+) 0 "), "$1 ");
+        ASSERT_NE(odd, text);
+        writeAll(file, odd);
+        EXPECT_EQ(run({"format", "--check", file.string()}), 1) << name;
+        EXPECT_EQ(run({"format", file.string()}), 0) << name << err.str();
+        EXPECT_EQ(readAll(file), text) << name;
+    }
+}
+
+TEST_F(FrameFormat, MacroFileIsNoFrameFileAndDamageIsReported)
+{
+    // A macro file has no size: as a frame file it cannot be read.
+    const auto frame = dir / "makro.KR3";
+    writeAll(frame, macroText);
+    EXPECT_EQ(run({"format", frame.string()}), 10);
+    EXPECT_NE(err.str().find("BREITE erwartet"), std::string::npos) << err.str();
+    EXPECT_EQ(readAll(frame), macroText);
+
+    const auto cut = dir / "kaputt.KR4";
+    writeAll(cut, macroText.substr(0, macroText.size() / 2));
+    EXPECT_EQ(run({"format", cut.string()}), 10);
+    EXPECT_EQ(readAll(cut), macroText.substr(0, macroText.size() / 2));
 }
 
 }  // namespace

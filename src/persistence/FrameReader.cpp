@@ -1,0 +1,302 @@
+// Reading frame texts and inserting them into the document.
+#include "persistence/FrameText.h"
+
+#include "model/Document.h"
+#include "model/Reporter.h"
+#include "model/Translate.h"
+#include "persistence/DiagramReader.h"
+#include "persistence/ReadSteps.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace fup {
+
+namespace {
+
+// The frame's size in grid units, never negative.
+constexpr int MaxFrameSize = 100'000;
+
+// What the document held before a frame was read, so that a failed read can be taken
+// back.
+class Before {
+  public:
+    explicit Before(const Document& doc)
+        : blocks_(doc.blocks().begin(), doc.blocks().end()), kanten_(doc.kanten().begin(), doc.kanten().end()),
+          counter_(doc.instanceCounter())
+    {
+        for (const auto& t : doc.texts())
+            texts_.insert(t->id());
+    }
+
+    // Removes whatever the read added.
+    void restore(Document& doc) const
+    {
+        std::vector<TKiste*> newBlocks;
+        for (TKiste* b : doc.blocks())
+            if (!blocks_.contains(b))
+                newBlocks.push_back(b);
+        for (TKiste* b : newBlocks)
+            doc.removeBlock(*b);
+        // Points are all that is left of the new elements once their blocks are gone. A
+        // point goes with its last link, so each is looked at only while it still lives.
+        std::vector<TKante*> newPoints;
+        for (TKante* e : doc.kanten())
+            if (!kanten_.contains(e))
+                newPoints.push_back(e);
+        for (TKante* e : newPoints)
+            if (e->alive())
+                doc.removeElement(*e, true);
+        std::vector<std::uint64_t> newTexts;
+        for (const auto& t : doc.texts())
+            if (!texts_.contains(t->id()))
+                newTexts.push_back(t->id());
+        for (std::uint64_t id : newTexts)
+            doc.removeText(id);
+        doc.setInstanceCounter(counter_);
+        doc.renumber();
+    }
+
+  private:
+    std::unordered_set<const TKiste*> blocks_;
+    std::unordered_set<const TKante*> kanten_;
+    std::unordered_set<std::uint64_t> texts_;
+    int counter_;
+};
+
+bool readFrameBody(Document& doc, ReadSteps& steps, const FramePlacement& placement, FrameReadResult& result)
+{
+    Tok code = steps.nextSection();
+    if (code == Tok::VERSION) {
+        const auto version = steps.integer("Fehlerhafte SPS_Datei(no FileVersion)");
+        if (!version)
+            return false;
+        result.fileVersion = *version;
+        code = steps.nextSection();
+    }
+
+    GridPoint origin;
+    if (placement.kind != FramePlacement::Kind::InPlace) {
+        if (code != Tok::BREITE) {
+            steps.fail("BREITE erwartet");
+            return false;
+        }
+        const auto width = steps.integer("Breite", 0, MaxFrameSize);
+        steps.section(Tok::HOEHE, "BREITE erwartet");
+        const auto height = steps.integer("Hoehe", 0, MaxFrameSize);
+        if (!steps.ok())
+            return false;
+        if (placement.kind == FramePlacement::Kind::AtMouse) {
+            // Centred on the mouse: its position less half the frame, to the nearest grid
+            // point.
+            const ViewGeometry view = ViewGeometry::of(doc);
+            origin = toGrid({placement.mouse.x - view.zoom * *width / 2, placement.mouse.y - view.zoom * *height / 2},
+                            view);
+        } else {
+            origin = placement.origin;
+        }
+        result.rect = FrameRect{origin.x, origin.y, origin.x + *width, origin.y + *height};
+        code = steps.nextSection();
+    }
+
+    DiagramReader diagram(doc, steps, result.fileVersion, Placement{true, origin.x, origin.y, placement.keepNames});
+    if (code == Tok::TEXTE) {
+        if (!diagram.readTexts()) {
+            steps.summary("Fehlerhafte SPS_Datei(texten)");
+            return false;
+        }
+        code = steps.nextSection();
+    }
+    if (code != Tok::KISTEN) {
+        steps.fail("Frame-KISTEN erwartet");
+        return false;
+    }
+    if (!diagram.readBlocks()) {
+        steps.summary("Frame:parse Kisten");
+        return false;
+    }
+    if (!steps.section(Tok::KANTEN, "Frame-Kanten erwartet"))
+        return false;
+    if (!diagram.readKanten()) {
+        steps.summary("Frame:Parse Kanten");
+        return false;
+    }
+    if (!diagram.resolveNeighbours()) {
+        steps.summary("Frame:init Kanten");
+        return false;
+    }
+    return true;
+}
+
+// Fresh instance numbers for the inserted insides, the top level onto the shown sheet.
+void placeInsertedObjects(Document& doc)
+{
+    // Depth first, in block-list order: a macro's number, then the insides within it,
+    // before the next macro of the same level.
+    std::vector<TKiste*> pending;
+    for (TKiste* b : doc.blocks())
+        if (b->selected && b->sheet == 0 && isMacroOrAutomat(b->type))
+            pending.push_back(b);
+    std::reverse(pending.begin(), pending.end());
+    while (!pending.empty()) {
+        TKiste* macro = pending.back();
+        pending.pop_back();
+        const int old = macro->childPage;
+        const int fresh = doc.allocateInstanceNumber();
+        macro->childPage = fresh;
+        // An inside is taken along at most once: whatever moves leaves the selection.
+        if (old < FirstInstanceNumber)
+            continue;
+        std::vector<TKiste*> nested;
+        for (TKiste* b : doc.blocks()) {
+            if (!b->selected || b->sheet != old)
+                continue;
+            b->sheet = fresh;
+            b->selected = false;
+            // Pins go with their block, also those the text has no record of.
+            for (TKante* p : b->pins) {
+                p->sheet = fresh;
+                p->selected = false;
+            }
+            if (b->colour == colour::InactiveCaption)
+                b->colour = b->restingColour();
+            if (isMacroOrAutomat(b->type))
+                nested.push_back(b);
+        }
+        for (TKante* e : doc.kanten()) {
+            if (e->selected && e->sheet == old) {
+                e->sheet = fresh;
+                e->selected = false;
+            }
+        }
+        for (const auto& t : doc.texts()) {
+            if (t->selected && t->sheet == old) {
+                t->sheet = fresh;
+                t->selected = false;
+            }
+        }
+        for (auto it = nested.rbegin(); it != nested.rend(); ++it)
+            pending.push_back(*it);
+    }
+
+    // The top level goes to the shown sheet. Anything still selected on an instance
+    // number belongs to no inserted macro: left there it would turn up inside a macro of
+    // the document, so it is dropped.
+    const int shown = doc.currentSheet();
+    std::vector<TKiste*> orphans;
+    for (TKiste* b : doc.blocks()) {
+        if (!b->selected)
+            continue;
+        if (b->sheet == 0) {
+            b->sheet = shown;
+            for (TKante* p : b->pins) {
+                p->sheet = shown;
+                p->selected = true;
+            }
+        } else if (b->sheet >= FirstInstanceNumber) {
+            orphans.push_back(b);
+        }
+    }
+    int dropped = static_cast<int>(orphans.size());
+    for (TKiste* b : orphans)
+        doc.removeBlock(*b);
+    std::vector<TKante*> strayPoints;
+    for (TKante* e : doc.kanten()) {
+        if (!e->selected)
+            continue;
+        if (e->sheet == 0)
+            e->sheet = shown;
+        else if (e->sheet >= FirstInstanceNumber && e->isPoint())
+            strayPoints.push_back(e);
+    }
+    for (TKante* e : strayPoints) {
+        if (e->alive()) {
+            doc.removeElement(*e, true);
+            ++dropped;
+        }
+    }
+    std::vector<std::uint64_t> strayTexts;
+    for (const auto& t : doc.texts()) {
+        if (!t->selected)
+            continue;
+        if (t->sheet == 0)
+            t->sheet = shown;
+        else if (t->sheet >= FirstInstanceNumber)
+            strayTexts.push_back(t->id());
+    }
+    for (std::uint64_t id : strayTexts)
+        doc.removeText(id);
+    dropped += static_cast<int>(strayTexts.size());
+    if (dropped > 0)
+        doc.reporter().log("Rahmen: " + std::to_string(dropped) + " Objekte ohne Makro verworfen");
+}
+
+} // namespace
+
+FrameReadResult readFrame(Document& doc, std::string_view text, const FramePlacement& placement)
+{
+    FrameReadResult result;
+    ReadSteps steps(text, doc.reporter());
+    result.ok = readFrameBody(doc, steps, placement, result) && steps.ok();
+    return result;
+}
+
+void deselectAll(Document& doc)
+{
+    doc.clearSelection();
+    clearTextSelection(doc);
+}
+
+void finishInsertion(Document& doc)
+{
+    placeInsertedObjects(doc);
+    const int shown = doc.currentSheet();
+    // Connected ports of the shown sheet in their light green.
+    for (TKiste* b : doc.blocks()) {
+        if (b->sheet != shown || !(isMacroPort(b->type) || isAutomatPort(b->type)) || !b->portConnected())
+            continue;
+        b->normalColour = colour::PortConnected;
+        if (b->colour != colour::Red && b->colour != colour::InactiveCaption)
+            b->colour = colour::PortConnected;
+    }
+    doc.restoreInsideFirstOrder();
+}
+
+FrameReadResult insertFrame(Document& doc, std::string_view text, const FramePlacement& placement)
+{
+    deselectAll(doc);
+    const Before before(doc);
+    FrameReadResult result = readFrame(doc, text, placement);
+    if (!result.ok) {
+        before.restore(doc);
+        result.rect.reset();
+        return result;
+    }
+    finishInsertion(doc);
+    return result;
+}
+
+PasteResult pasteClipboardText(Document& doc, std::string_view text, PixelPoint mouse)
+{
+    PasteResult result;
+    if (text.empty() || text.front() != '(')
+        return result;
+    // Clipboard texts end their lines with CR LF; in memory a line break is "\n".
+    std::string normal;
+    normal.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            normal.push_back(text[i]);
+
+    const FrameReadResult read = insertFrame(doc, normal, FramePlacement::atMouse(mouse));
+    if (!read.ok) {
+        doc.reporter().error(nullptr, tx("ParseClipboardString"));
+        result.outcome = PasteOutcome::Failed;
+        return result;
+    }
+    result.outcome = PasteOutcome::Pasted;
+    result.rect = read.rect;
+    return result;
+}
+
+} // namespace fup
