@@ -134,7 +134,7 @@ void SheetView::showBlockMenu(TKiste& block, const QPoint& globalPos)
 {
     QMenu menu(this);
     for (const BlockMenuItem& item : blockContextMenu(block, haupt_.blockMenuContext())) {
-        if (!Haupt::handlesBlockCommand(item.command))
+        if (!Haupt::handlesBlockCommand(block, item.command))
             continue;
         QAction* action = menu.addAction(qs(tx(item.caption)));
         connect(action, &QAction::triggered, this,

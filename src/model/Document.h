@@ -49,10 +49,10 @@ struct ParameterHooks {
     // the new name may exist already). Returning false keeps the old values.
     std::function<bool(const TKiste& block, const std::vector<std::string>& newValues)> confirmMacroValues;
     // Structured-text blocks (81, 82): rebuild the pins from the pin-list parameters, keep
-    // the name unique, update the clones of the same name.
-    std::function<void(TKiste& block)> structuredTextChanged;
-    // Port blocks (178, 179, 182..185, 191, 192): the mother block's pin follows a new name
-    // or number; given the values of "nam" and "nr" before the change.
+    // the name unique, update the clones of the same name; given "nam" before the change.
+    std::function<void(TKiste& block, const std::string& oldName)> structuredTextChanged;
+    // Port blocks (178, 179, 182..185, 191, 192, 194): the mother block's pin follows a new
+    // name or number; given the values of "nam" and "nr" before the change.
     std::function<void(TKiste& block, const std::string& oldName, const std::string& oldNumber)> portChanged;
     // Every block after its parameters changed: displays and set-points refresh their
     // texts, vector graphics parse their descriptions again.

@@ -42,9 +42,11 @@ int countListItems(const std::string& text)
     return count;
 }
 
+// The state-number port (194) follows as well: otherwise its automat pin would stay in
+// the old row and could no longer be found when the port is disconnected.
 bool isPortWithFollowUp(int type)
 {
-    return isMacroPort(type) || type == 191 || type == 192;
+    return isMacroPort(type) || isAutomatPort(type);
 }
 
 } // namespace
@@ -178,7 +180,7 @@ bool Document::setParameters(TKiste& block, const std::vector<std::string>& valu
     }
 
     if ((block.type == 81 || block.type == 82) && hooks_.structuredTextChanged)
-        hooks_.structuredTextChanged(block);
+        hooks_.structuredTextChanged(block, oldName);
     if (isPortWithFollowUp(block.type) && hooks_.portChanged)
         hooks_.portChanged(block, oldName, oldNumber);
     if (hooks_.appearanceChanged)

@@ -2,6 +2,7 @@
 
 #include "model/Catalogue.h"
 #include "model/Constants.h"
+#include "model/Hierarchy.h"
 #include "model/Translate.h"
 #include "persistence/ProgramFile.h"
 
@@ -42,6 +43,7 @@ Haupt::Haupt(MainView& view, platform::Dialogs& dialogs, platform::TimerService&
         document_, dialogs_, timers, [this] { return editContext(); },
         [this] { return TimeBase{state_.cycleTimeMs, state_.target}; });
     gestures_->redisplay = [this] { view_.redisplay(); };
+    installHierarchyHooks();
 }
 
 std::filesystem::path Haupt::programFile() const
@@ -179,8 +181,13 @@ bool Haupt::showBlockNumber(int number)
     TKiste* block = document_.findBlock(number);
     if (!block)
         return false;
-    if (document_.showBlock(*block))
+    if (document_.showBlock(*block)) {
         block->colour = colour::Red;
+        if (block->sheet >= FirstInstanceNumber) {
+            enteredBySearch_ = true;
+            markConnectedPorts(document_, block->sheet);
+        }
+    }
     view_.redisplay();
     return true;
 }
@@ -306,7 +313,28 @@ TKiste* Haupt::createBlockFromMenu(int type)
 
 bool Haupt::handlesBlockCommand(BlockCommand command)
 {
-    return command == BlockCommand::Remove || command == BlockCommand::Flip;
+    switch (command) {
+    case BlockCommand::Remove:
+    case BlockCommand::Flip:
+    case BlockCommand::Lock:
+    case BlockCommand::Unlock:
+    case BlockCommand::ConnectPort:
+    case BlockCommand::DisconnectPort:
+    case BlockCommand::OpenInside:
+    case BlockCommand::Clone:
+    case BlockCommand::CloneToOriginal:
+    case BlockCommand::UpdateMacros:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Haupt::handlesBlockCommand(const TKiste& block, BlockCommand command)
+{
+    if (command == BlockCommand::OpenInside && !isMacroOrAutomat(block.type))
+        return false;
+    return handlesBlockCommand(command);
 }
 
 BlockMenuContext Haupt::blockMenuContext() const
@@ -319,6 +347,8 @@ BlockMenuContext Haupt::blockMenuContext() const
 
 void Haupt::blockCommand(TKiste& block, BlockCommand command)
 {
+    if (hierarchyBlockCommand(block, command))
+        return;
     if (!editContext().editable())
         return;
     switch (command) {
@@ -340,28 +370,13 @@ void Haupt::removePendingBlock()
     TKiste* block = std::exchange(pendingRemoval_, nullptr);
     if (!block || !block->alive())
         return;
-    if (isMacroOrAutomat(block->type)) {
-        if (context_.frameSelected) {
-            reporter_.box(tx("Select-Rahmen noch aktiv"));
-            return;
-        }
-        // The inside goes with its macro, nested insides included.
-        const std::vector<int> insides = document_.selectInside(block->childPage);
-        std::vector<TKiste*> doomed;
-        for (TKiste* inner : document_.blocks())
-            if (std::find(insides.begin(), insides.end(), inner->sheet) != insides.end())
-                doomed.push_back(inner);
-        for (TKiste* inner : doomed)
-            document_.removeBlock(*inner);
-        // The comment texts of the inside go with it.
-        std::vector<std::uint64_t> texts;
-        for (const auto& t : document_.texts())
-            if (std::find(insides.begin(), insides.end(), t->sheet) != insides.end())
-                texts.push_back(t->id());
-        for (std::uint64_t id : texts)
-            document_.removeText(id);
+    if (isMacroOrAutomat(block->type) && context_.frameSelected) {
+        reporter_.box(tx("Select-Rahmen noch aktiv"));
+        return;
     }
-    document_.removeBlock(*block);
+    // A macro or automat goes with its whole inside, the instance numbers closing up; a
+    // port takes its pins from the mother block first.
+    removeWithInside(document_, *block);
     view_.redisplay();
 }
 

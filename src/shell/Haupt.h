@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Document.h"
+#include "model/Lock.h"
 #include "persistence/ProgramSettings.h"
 #include "platform/Dialogs.h"
 #include "platform/Timers.h"
@@ -82,6 +83,9 @@ public:
     // Block context menu: the entries the editor carries out, and carrying one out.
     // Removal happens from a timer, after the menu's own event has returned.
     static bool handlesBlockCommand(BlockCommand command);
+    // The same for one block: "Oeffnen" of a sub-process or function block is not carried
+    // out here.
+    static bool handlesBlockCommand(const TKiste& block, BlockCommand command);
     void blockCommand(TKiste& block, BlockCommand command);
     BlockMenuContext blockMenuContext() const;
 
@@ -135,6 +139,20 @@ public:
     // Taken before a command changes a comment text.
     std::function<void()> undoSnapshot;
 
+    // --- hierarchy (HauptHierarchy.cpp) -------------------------------------------------------
+    // "Oeffnen" on a macro or automat: a locked one asks for its password first; then its
+    // inside is shown at its remembered view, the view left behind is remembered. A macro
+    // is not opened from 8 levels deep ("Fehler: Macro-SchachtelungsTiefe zu gross!").
+    bool KisteExpand(TKiste& block);
+    // "<-- Zurueck" of the sheet menu: back to the sheet around the open macro or automat,
+    // at its remembered view, with the macro checks in Edit mode; the block just left turns
+    // green. An inside reached by going to a found block returns to that macro block.
+    bool PopZurueckMacro();
+    // Before the parameter dialog of a block opens: a locked macro or automat asks for its
+    // password ("ungueltiges Password" after a wrong one).
+    bool mayOpenParameters(TKiste& block);
+    const PasswordKeeper& passwords() const { return passwords_; }
+
 private:
     // ReporterView: window parts go to the main window, blocks are shown here.
     void showMainWindow() override { view_.showMainWindow(); }
@@ -172,6 +190,15 @@ private:
     std::optional<std::uint64_t> commentInEditor_;
 
     std::unique_ptr<WireLayer> gestures_;
+
+    // Hierarchy (HauptHierarchy.cpp).
+    void installHierarchyHooks();
+    // Carries out the commands of macros, automats, ports and clones; false for the others.
+    bool hierarchyBlockCommand(TKiste& block, BlockCommand command);
+    void rememberView();
+    void clearSelectFrame();
+    PasswordKeeper passwords_;
+    bool enteredBySearch_ = false; // the open inside was reached by going to a found block
 };
 
 }  // namespace fup
