@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <set>
+
 namespace fup {
 namespace {
 
@@ -127,6 +130,55 @@ TEST_F(StPins, WiresStayWhilePinsKeepTheirListAndName)
     EXPECT_EQ(st->pinNamed("b")->valueType, vt::Fixed);
     EXPECT_EQ(st->pinNamed("b")->neighbourCount, 0);
     EXPECT_EQ(out->neighbourCount, 0);
+}
+
+TEST_F(StPins, AnyDeclarationTextGivesAConsistentPinSet)
+{
+    // Random lists of letters, digits, separators, control bytes, quotes and UTF-8 bytes.
+    std::mt19937 random(4711);
+    const std::string alphabet = "aAbBxX_1;, \t\"\x01\xC3\xA4zZqQ";
+    TKiste* source = doc.createBlock(90, 0, 0, 1, 2, 10, false);
+    for (int round = 0; round < 300; ++round) {
+        std::array<std::string, 6> texts;
+        for (std::string& text : texts) {
+            const int length = static_cast<int>(random() % 40);
+            for (int i = 0; i < length; ++i)
+                text += alphabet[random() % alphabet.size()];
+        }
+        lists(texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]);
+        if (TKante* a = st->pinNamed("a"); a && a->isInput() && a->valueType == vt::Digital && !a->neighbourCount)
+            doc.connect(*source->outputPin(1), *a);
+        const bool clean = rebuildStPins(doc, *st);
+        EXPECT_EQ(clean, reporter.lines.empty());
+        reporter.lines.clear();
+
+        std::set<std::string> seen;
+        std::set<int> inputRows;
+        std::set<int> outputRows;
+        for (const TKante* p : st->pins) {
+            std::string key = p->name;
+            for (char& c : key)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            EXPECT_TRUE(seen.insert(key).second) << p->name;
+            EXPECT_FALSE(p->name.empty());
+            (p->isInput() ? inputRows : outputRows).insert(p->ordinal());
+            EXPECT_EQ(p->sheet, st->sheet);
+        }
+        EXPECT_EQ(static_cast<int>(inputRows.size()), st->n);
+        EXPECT_EQ(static_cast<int>(outputRows.size()), st->m);
+        EXPECT_TRUE(inputRows.empty() || (*inputRows.begin() == 1 && *inputRows.rbegin() == st->n));
+        EXPECT_TRUE(outputRows.empty() || (*outputRows.begin() == 1 && *outputRows.rbegin() == st->m));
+        EXPECT_EQ(st->heightRows, std::max({st->n, st->m, 1}) + 1);
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            EXPECT_EQ(st->param(StPinListKeys[i])->value, texts[i]);
+        // A second rebuild from the same lists changes nothing and keeps every wire.
+        std::vector<TKante*> before = st->pins;
+        const int wired = source->outputPin(1)->neighbourCount;
+        rebuildStPins(doc, *st);
+        reporter.lines.clear();
+        EXPECT_EQ(st->pins, before);
+        EXPECT_EQ(source->outputPin(1)->neighbourCount, wired);
+    }
 }
 
 TEST_F(StPins, AFlippedBlockGetsItsPinsOnTheOtherEdges)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace fup {
 namespace {
 
@@ -290,6 +292,33 @@ TEST_F(Hierarchy, UpdateMacrosAsksAndReplaces)
         ands += b->type == 92;
     EXPECT_EQ(ands, 2);
     EXPECT_EQ(doc.instanceCounter(), 202);
+}
+
+TEST_F(Hierarchy, AMacroNameOfAnExistingMacroFileNeedsConsent)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "fup-hierarchy-macrofile";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    { std::ofstream(dir / "Pumpe.KR4") << "()"; }
+    haupt.state().dataDirectory = dir;
+    TKiste* macro = macroFromMenu("Alt");
+
+    dialogs.yesNo = {false};
+    EXPECT_FALSE(doc.setParameters(*macro, {"Pumpe"}, haupt.editContext()));
+    EXPECT_EQ(macro->param("nam")->value, "Alt");
+    EXPECT_EQ(dialogs.asked.back(),
+              "yesno:Eine MacroDatei diesese Namens (Pumpe.KR4) existiert bereits! neuen Macro-Namen trotzdem "
+              "beibehalten ?");
+    dialogs.yesNo = {true};
+    doc.setParameters(*macro, {"Pumpe"}, haupt.editContext());
+    EXPECT_EQ(macro->param("nam")->value, "Pumpe");
+
+    // No such file: no question.
+    const std::size_t asked = dialogs.asked.size();
+    doc.setParameters(*macro, {"Kessel"}, haupt.editContext());
+    EXPECT_EQ(macro->param("nam")->value, "Kessel");
+    EXPECT_EQ(dialogs.asked.size(), asked);
+    std::filesystem::remove_all(dir);
 }
 
 TEST(HauptHierarchyCommands, EveryHierarchyEntryIsCarriedOut)
