@@ -33,9 +33,8 @@ CommentFont commentFont(int zoom, bool large)
     };
     // Up to zoom 10 the sizes follow the zoom; above it the table keeps to sizes the
     // screen fonts have.
-    static constexpr Row Rows[] = {{11, 9, 18},  {12, 11, 22}, {14, 12, 24}, {16, 14, 28},
-                                   {18, 16, 28}, {20, 18, 36}, {22, 20, 36}, {24, 22, 48},
-                                   {26, 24, 48}, {28, 26, 48}};
+    static constexpr Row Rows[] = {{11, 9, 18},  {12, 11, 22}, {14, 12, 24}, {16, 14, 28}, {18, 16, 28},
+                                   {20, 18, 36}, {22, 20, 36}, {24, 22, 48}, {26, 24, 48}, {28, 26, 48}};
     int size = large ? 72 : 28;
     if (zoom >= 1 && zoom <= 10) {
         size = large ? 2 * zoom - 2 : zoom - 1;

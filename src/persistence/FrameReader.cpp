@@ -22,8 +22,8 @@ constexpr int MaxFrameSize = 100'000;
 class Before {
   public:
     explicit Before(const Document& doc)
-        : blocks_(doc.blocks().begin(), doc.blocks().end()), kanten_(doc.kanten().begin(), doc.kanten().end()),
-          counter_(doc.instanceCounter())
+        : blocks_(doc.blocks().begin(), doc.blocks().end()),
+          kanten_(doc.kanten().begin(), doc.kanten().end()), counter_(doc.instanceCounter())
     {
         for (const auto& t : doc.texts())
             texts_.insert(t->id());
@@ -90,8 +90,9 @@ bool readFrameBody(Document& doc, ReadSteps& steps, const FramePlacement& placem
             // Centred on the mouse: its position less half the frame, to the nearest grid
             // point.
             const ViewGeometry view = ViewGeometry::of(doc);
-            origin = toGrid({placement.mouse.x - view.zoom * *width / 2, placement.mouse.y - view.zoom * *height / 2},
-                            view);
+            origin = toGrid(
+                {placement.mouse.x - view.zoom * *width / 2, placement.mouse.y - view.zoom * *height / 2},
+                view);
         } else {
             origin = placement.origin;
         }
@@ -99,7 +100,8 @@ bool readFrameBody(Document& doc, ReadSteps& steps, const FramePlacement& placem
         code = steps.nextSection();
     }
 
-    DiagramReader diagram(doc, steps, result.fileVersion, Placement{true, origin.x, origin.y, placement.keepNames});
+    DiagramReader diagram(doc, steps, result.fileVersion,
+                          Placement{true, origin.x, origin.y, placement.keepNames});
     if (code == Tok::TEXTE) {
         if (!diagram.readTexts()) {
             steps.summary("Fehlerhafte SPS_Datei(texten)");

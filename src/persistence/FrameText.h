@@ -44,8 +44,8 @@ struct FramePlacement {
         AtOrigin // the text's size is read and the frame placed at a given grid point
     };
     Kind kind = Kind::InPlace;
-    PixelPoint mouse;  // AtMouse: the mouse in pixels of the sheet view
-    GridPoint origin;  // AtOrigin
+    PixelPoint mouse; // AtMouse: the mouse in pixels of the sheet view
+    GridPoint origin; // AtOrigin
     // The block names of the text are kept instead of the editor's numbering (tools that
     // rewrite a file; the editor renumbers after every insertion anyway).
     bool keepNames = false;

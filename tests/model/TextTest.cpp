@@ -29,15 +29,16 @@ TEST_P(CommentFonts, FollowTheZoomTable)
     EXPECT_EQ(large.name, c.large < 8 ? "SmalFont" : " ");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, CommentFonts,
-    ::testing::Values(FontCase{2, 1, 2}, FontCase{3, 2, 4}, FontCase{5, 4, 8}, FontCase{8, 7, 14},
-                      FontCase{9, 8, 16}, FontCase{10, 9, 18}, FontCase{11, 9, 18}, FontCase{12, 11, 22},
-                      FontCase{13, 12, 24}, FontCase{14, 12, 24}, FontCase{15, 14, 28}, FontCase{16, 14, 28},
-                      FontCase{17, 16, 28}, FontCase{18, 16, 28}, FontCase{19, 18, 36}, FontCase{20, 18, 36},
-                      FontCase{21, 20, 36}, FontCase{22, 20, 36}, FontCase{23, 22, 48}, FontCase{24, 22, 48},
-                      FontCase{25, 24, 48}, FontCase{26, 24, 48}, FontCase{27, 26, 48}, FontCase{28, 26, 48},
-                      FontCase{29, 28, 72}, FontCase{0, 28, 72}));
+INSTANTIATE_TEST_SUITE_P(Table, CommentFonts,
+                         ::testing::Values(FontCase{2, 1, 2}, FontCase{3, 2, 4}, FontCase{5, 4, 8},
+                                           FontCase{8, 7, 14}, FontCase{9, 8, 16}, FontCase{10, 9, 18},
+                                           FontCase{11, 9, 18}, FontCase{12, 11, 22}, FontCase{13, 12, 24},
+                                           FontCase{14, 12, 24}, FontCase{15, 14, 28}, FontCase{16, 14, 28},
+                                           FontCase{17, 16, 28}, FontCase{18, 16, 28}, FontCase{19, 18, 36},
+                                           FontCase{20, 18, 36}, FontCase{21, 20, 36}, FontCase{22, 20, 36},
+                                           FontCase{23, 22, 48}, FontCase{24, 22, 48}, FontCase{25, 24, 48},
+                                           FontCase{26, 24, 48}, FontCase{27, 26, 48}, FontCase{28, 26, 48},
+                                           FontCase{29, 28, 72}, FontCase{0, 28, 72}));
 
 TEST(CommentTexts, EnteredTextIsCleanedAndNeverEmpty)
 {
@@ -138,11 +139,11 @@ TEST_F(TextList, SelectFrameTakesTextsByTheirTopLeftPointOnTheShownSheetOnly)
 {
     doc.appendSheet("");
     doc.setCurrentSheet(2);
-    TTexte& inside = add(10, 10, 2);   // corner in the frame, however long the text
+    TTexte& inside = add(10, 10, 2); // corner in the frame, however long the text
     inside.text = std::string(200, 'x');
-    TTexte& left = add(9, 10, 2);      // left of the frame
-    TTexte& right = add(20, 10, 2);    // right edge is exclusive
-    TTexte& bottom = add(10, 20, 2);   // so is the bottom edge
+    TTexte& left = add(9, 10, 2);    // left of the frame
+    TTexte& right = add(20, 10, 2);  // right edge is exclusive
+    TTexte& bottom = add(10, 20, 2); // so is the bottom edge
     TTexte& corner = add(19, 19, 2);
     TTexte& otherSheet = add(12, 12, 1);
     TTexte& macro = add(12, 12, 200);
@@ -234,9 +235,10 @@ TEST(CommentTexts, ContextMenuByMode)
     const std::vector<std::string> all = {"Loeschen", "Bearbeiten", "Bearbeiten mehrzeilig", "Gross/Klein",
                                           "Schwarz/Rot"};
     const std::vector<std::string> styleOnly = {"Gross/Klein", "Schwarz/Rot"};
-    for (const Case& c : {Case{"edit", Mode::Edit, false, all}, Case{"simulation", Mode::Simulation, false, styleOnly},
-                          Case{"online", Mode::Online, false, {}}, Case{"read-only", Mode::Edit, true, {}},
-                          Case{"read-only simulation", Mode::Simulation, true, {}}}) {
+    for (const Case& c :
+         {Case{"edit", Mode::Edit, false, all}, Case{"simulation", Mode::Simulation, false, styleOnly},
+          Case{"online", Mode::Online, false, {}}, Case{"read-only", Mode::Edit, true, {}},
+          Case{"read-only simulation", Mode::Simulation, true, {}}}) {
         TTexte text;
         TextMenuContext context;
         context.edit.mode = c.mode;

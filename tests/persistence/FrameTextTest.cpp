@@ -1,5 +1,5 @@
-#include "persistence/FrameFiles.h"
 #include "persistence/FrameText.h"
+#include "persistence/FrameFiles.h"
 
 #include "model/Translate.h"
 #include "persistence/FileText.h"
@@ -318,9 +318,9 @@ TEST_F(Frames, InsertedInsidesGetFreshInstanceNumbersDepthFirst)
                         (isMacroOrAutomat(b->type) ? ">" + std::to_string(b->childPage) : "") +
                         (b->selected ? "*" : ""));
     // Insides first, each directly before its macro; the top level selected.
-    EXPECT_EQ(found, (std::vector<std::string>{"12@200", "187@1>200", "12@201", "187@1>201", "12@202",
-                                               "187@1>202", "92@204", "187@203>204", "187@1>203*", "189@205",
-                                               "188@1>205*"}));
+    EXPECT_EQ(found,
+              (std::vector<std::string>{"12@200", "187@1>200", "12@201", "187@1>201", "12@202", "187@1>202",
+                                        "92@204", "187@203>204", "187@1>203*", "189@205", "188@1>205*"}));
     for (const TKiste* b : doc.blocks())
         for (const TKante* p : b->pins)
             EXPECT_EQ(p->sheet, b->sheet) << b->name;
@@ -415,13 +415,17 @@ INSTANTIATE_TEST_SUITE_P(
         FrameFault{"no height", "(HOEHE 100)", "(HOHE 100)", {"E:BREITE erwartet"}},
         FrameFault{"width", "(BREITE 100)", "(BREITE -3)", {"E:Breite"}},
         FrameFault{"height", "(HOEHE 100)", "(HOEHE zehn)", {"E:Hoehe"}},
-        FrameFault{"text style", "(TEXT 13 12 0 2", "(TEXT 13 12 0 rot",
+        FrameFault{"text style",
+                   "(TEXT 13 12 0 2",
+                   "(TEXT 13 12 0 rot",
                    {"E:ungültige Textgröße", "E:Fehlerhafte SPS_Datei(texten)"}},
         FrameFault{"no blocks", "(KISTEN", "(KASTEN", {"E:Frame-KISTEN erwartet"}},
         FrameFault{"block record", "(TYP 13 2 1)", "(TYP 13 zwei 1)", {"E:inPinAnzahl", Kisten}},
         FrameFault{"no wires", "(KANTEN", "(KANTE", {"E:Frame-Kanten erwartet"}},
         FrameFault{"wire record", "(NACHBAR ", "(NACHBAR vier ", {"E:nachbar<>integer", Kanten}},
-        FrameFault{"layout pin of a missing block", "(MUTTER 2)", "(MUTTER 9)\n      (TYP 0 1 1 0)",
+        FrameFault{"layout pin of a missing block",
+                   "(MUTTER 2)",
+                   "(MUTTER 9)\n      (TYP 0 1 1 0)",
                    {"E:KistenNr 9 nicht gefunden", Kanten}}));
 
 TEST_F(Frames, UnknownNeighbourIsLoggedAndDropped)
@@ -431,7 +435,8 @@ TEST_F(Frames, UnknownNeighbourIsLoggedAndDropped)
     ASSERT_NE(at, std::string::npos);
     text.replace(at, 9, "(NACHBAR 99 ");
     ASSERT_TRUE(insertFrame(doc, text, FramePlacement::atOrigin({0, 0})).ok);
-    EXPECT_EQ(withPrefix(reporter.lines, "LOG:Nachbar"), std::vector<std::string>{"LOG:Nachbar 99 nicht gefunden"});
+    EXPECT_EQ(withPrefix(reporter.lines, "LOG:Nachbar"),
+              std::vector<std::string>{"LOG:Nachbar 99 nicht gefunden"});
 }
 
 TEST_F(Frames, ClipboardTextIsPastedOnlyWhenItIsAFrame)
@@ -475,7 +480,8 @@ TEST_F(Frames, PointsAndTextsOfTheTopLevelKeepTheirPlaceWithoutAFrame)
                              "      (NACHBAR 2 )\n    )\n    (KANTE 2 0 0\n      (POS 9 9 0)\n"
                              "      (NACHBAR 1 )\n    )\n  )\n";
     doc.setCurrentSheet(0);
-    ASSERT_TRUE(readFrame(doc, text, FramePlacement::inPlace()).ok) << ::testing::PrintToString(reporter.lines);
+    ASSERT_TRUE(readFrame(doc, text, FramePlacement::inPlace()).ok)
+        << ::testing::PrintToString(reporter.lines);
     const std::string again = writeFrame(doc, std::nullopt);
     EXPECT_EQ(linesWith(again, "(TEXT "), std::vector<std::string>{"(TEXT 7 8 0 0 \"t\" )"});
     EXPECT_EQ(linesWith(again, "(POS"), (std::vector<std::string>{"(POS -1 -1 0)", "(POS 9 9 0)"}));
@@ -551,7 +557,8 @@ TEST_F(FrameFiles, MacroFileHoldsTheBlockAtMinusOneAndItsInsideAsItWas)
               (std::vector<std::string>{"(KINDERSEITE 201 0 0)", "(KINDERSEITE 200 0 0)"}));
     // The outside variable is not part of the macro's file.
     const std::string display = std::to_string(macro->pinNamed("ein")->displayType);
-    EXPECT_EQ(linesWith(text, "(PIN \"ein\""), std::vector<std::string>{"(PIN \"ein\" \"\" 0 " + display + " )"});
+    EXPECT_EQ(linesWith(text, "(PIN \"ein\""),
+              std::vector<std::string>{"(PIN \"ein\" \"\" 0 " + display + " )"});
     EXPECT_EQ(macro->pinNamed("ein")->varText, "Aussen");
     EXPECT_TRUE(deferred.empty());
     EXPECT_TRUE(questions.empty());
@@ -625,8 +632,9 @@ TEST_F(FrameFiles, MacroSaveRefusals)
     std::ofstream(dir / "PUMP.KR4") << "alt";
     overwrite = false;
     EXPECT_TRUE(saveMacroFile(doc, *macro, dir, saveContext()).empty());
-    EXPECT_EQ(questions, std::vector<std::string>{tx("Eine Datei diesese Namens (") + (dir / "PUMP.KR4").string() +
-                                                  tx(") existiert bereits! Ueberschreiben ?")});
+    EXPECT_EQ(questions,
+              std::vector<std::string>{tx("Eine Datei diesese Namens (") + (dir / "PUMP.KR4").string() +
+                                       tx(") existiert bereits! Ueberschreiben ?")});
     EXPECT_EQ(bytesOf(dir / "PUMP.KR4"), "alt");
     overwrite = true;
     EXPECT_EQ(saveMacroFile(doc, *macro, dir, saveContext()), dir / "PUMP.KR4");
@@ -634,8 +642,8 @@ TEST_F(FrameFiles, MacroSaveRefusals)
 
     // A directory that cannot be written: the old file stays, the message is deferred.
     EXPECT_TRUE(saveMacroFile(doc, *macro, dir / "fehlt", saveContext()).empty());
-    EXPECT_EQ(deferred.back(),
-              tx("Datei-SchreibFehler (..ungueltiger Datei-Name?): ") + (dir / "fehlt" / "PUMP.KR4").string());
+    EXPECT_EQ(deferred.back(), tx("Datei-SchreibFehler (..ungueltiger Datei-Name?): ") +
+                                   (dir / "fehlt" / "PUMP.KR4").string());
 
     // An automat goes to ".KR5"; a block without a name parameter cannot be saved.
     TKiste* automat = doc.createBlock(188, 0, 0, 1, 80, 80, false);
@@ -644,7 +652,8 @@ TEST_F(FrameFiles, MacroSaveRefusals)
     EXPECT_EQ(saveMacroFile(doc, *automat, dir, saveContext()), dir / "Ablauf.KR5");
     automat->params.clear();
     EXPECT_TRUE(saveMacroFile(doc, *automat, dir, saveContext()).empty());
-    EXPECT_EQ(withPrefix(reporter.lines, "E:").back(), "E:" + tx("MacroName nicht gefunden: ") + automat->name);
+    EXPECT_EQ(withPrefix(reporter.lines, "E:").back(),
+              "E:" + tx("MacroName nicht gefunden: ") + automat->name);
 }
 
 TEST_F(FrameFiles, FrameFileSavesInWindowsBytesAndLoadsAtTheMouse)

@@ -11,7 +11,7 @@ namespace fup {
 namespace {
 
 class QuietView final : public MainView {
-public:
+  public:
     void showMainWindow() override {}
     void raiseMessageWindow() override {}
     void appendMessage(const std::string& line) override { messages.push_back(line); }
@@ -28,7 +28,7 @@ public:
 
 // Answers queued by the test; every question asked is kept.
 class ScriptedDialogs final : public platform::Dialogs {
-public:
+  public:
     void messageBox(const std::string&) override {}
     bool askYesNo(const std::string&) override { return false; }
     platform::Answer askYesNoCancel(const std::string& text) override
@@ -47,7 +47,8 @@ public:
             duringInput();
         return entry;
     }
-    std::optional<std::string> passwordQuery(const std::string&, const std::string&, const std::string&) override
+    std::optional<std::string> passwordQuery(const std::string&, const std::string&,
+                                             const std::string&) override
     {
         return std::nullopt;
     }
@@ -120,7 +121,8 @@ TEST_F(TextCommands, RemovalOfATextThatIsGoneAlreadyIsOnlyLogged)
     haupt.document().clear(); // e.g. another file loaded before the timer fired
     timers.advance(1);
     EXPECT_TRUE(haupt.document().texts().empty());
-    EXPECT_NE(std::find(view.messages.begin(), view.messages.end(), "Ausketten Misserfolg"), view.messages.end());
+    EXPECT_NE(std::find(view.messages.begin(), view.messages.end(), "Ausketten Misserfolg"),
+              view.messages.end());
 }
 
 TEST_F(TextCommands, EditTakesTheEntryCleanedAndKeepsTheTextOnCancel)
