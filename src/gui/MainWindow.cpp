@@ -1,7 +1,9 @@
 #include "gui/MainWindow.h"
 
 #include "gui/ErrorListWidget.h"
+#include "gui/InfoFrameWidget.h"
 #include "gui/MessageWindow.h"
+#include "gui/ParameterFrameWidget.h"
 #include "gui/SheetView.h"
 #include "model/Catalogue.h"
 #include "model/Translate.h"
@@ -80,6 +82,7 @@ MainWindow::MainWindow(std::unique_ptr<platform::Dialogs> dialogs)
     addDockWidget(Qt::BottomDockWidgetArea, errorDock_);
     connect(errorListWidget_, &ErrorListWidget::visibilityWanted, errorDock_, &QDockWidget::setVisible);
 
+    buildPanels();
     buildMenus();
     resize(1100, 750);
 }
@@ -115,6 +118,9 @@ void MainWindow::buildMenus()
     QMenu* file = addKeyedMenu(menuBar(), "Datei");
     addCommand(file, "Ende ohne Sicherung (Quit)", Cmd::Quit, &Haupt::Quitt1Click);
     addCommand(file, "Ende mit Sicherung    (Exit)", Cmd::Exit, &Haupt::Exit1Click);
+    file->addSeparator();
+    QAction* projectInfo = addKeyedAction(file, "Projekt-Information");
+    connect(projectInfo, &QAction::triggered, infoFrameWidget_, &InfoFrameWidget::showPanel);
 
     QMenu* modes = addKeyedMenu(menuBar(), "Betriebsart");
     addCommand(modes, "Edit", Cmd::ModeEdit, &Haupt::EditClick)->setCheckable(true);
@@ -125,6 +131,11 @@ void MainWindow::buildMenus()
     addCommand(modes, "Nur Prozessvisualisierung", Cmd::ProcessVisualisationOnly,
                &Haupt::NurProzessvisualisierung1Click)
         ->setCheckable(true);
+    modes->addSeparator();
+    // Shown in Simulation and Online, where the chart recorder runs.
+    QAction* timeBase = addKeyedAction(modes, "Display-Zeitbasis (sec/div)");
+    connect(timeBase, &QAction::triggered, infoFrameWidget_, &InfoFrameWidget::showPanel);
+    actions_[Cmd::DisplayTimeBase] = timeBase;
 
     buildBlockMenus();
 
@@ -167,9 +178,18 @@ void MainWindow::buildBlockMenus()
             const int type = entry.type;
             connect(action, &QAction::triggered, this, [this, type] { haupt_->createBlockFromMenu(type); });
             blockActions_.try_emplace(type, action);
+            blockEntryActions_.push_back({action, group.caption, entry.caption});
         }
         menu->setToolTipsVisible(true);
+        blockGroupMenus_.emplace_back(menu, group.caption);
     }
+}
+
+void MainWindow::buildPanels()
+{
+    // Both float over the sheet, hidden until they are asked for.
+    infoFrameWidget_ = new InfoFrameWidget(haupt_->infoFrame(), sheetView_, this);
+    parameterFrameWidget_ = new ParameterFrameWidget(haupt_->parameterFrame(), sheetView_, this);
 }
 
 void MainWindow::buildLanguageItems(QMenu* menu)
@@ -213,6 +233,8 @@ void MainWindow::retranslate()
     for (QObject* object : findChildren<QObject*>())
         apply(object);
     checkShownLanguage();
+    infoFrameWidget_->retranslate();
+    parameterFrameWidget_->retranslate();
 }
 
 void MainWindow::showMainWindow()
@@ -241,6 +263,13 @@ void MainWindow::applyMenuState(const MenuState& menu)
     blockMenu_->setEnabled(menu[Cmd::BlockMenus].enabled);
     if (visualisationMenu_)
         visualisationMenu_->setEnabled(menu[Cmd::VisualisationMenu].enabled);
+    for (const BlockEntryAction& entry : blockEntryActions_)
+        entry.action->setVisible(menu.blockEntryShown(entry.group, entry.caption));
+    for (const auto& [groupMenu, caption] : blockGroupMenus_)
+        groupMenu->menuAction()->setVisible(menu.blockGroupShown(caption));
+    // The project panel shows the state the menus follow.
+    if (infoFrameWidget_)
+        infoFrameWidget_->refresh();
 }
 
 void MainWindow::setCaption(const std::string& caption) { setWindowTitle(qs(caption)); }

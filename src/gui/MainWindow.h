@@ -7,6 +7,9 @@
 
 #include <map>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QDockWidget;
@@ -15,6 +18,8 @@ class QMenu;
 namespace fup::gui {
 
 class ErrorListWidget;
+class InfoFrameWidget;
+class ParameterFrameWidget;
 class MessageWindow;
 class SheetView;
 
@@ -31,6 +36,8 @@ public:
     QAction* action(Cmd cmd) const;
     // The action of a block menu entry, by type (the first entry when a type has two).
     QAction* blockAction(int type) const;
+    InfoFrameWidget& infoFrameWidget() { return *infoFrameWidget_; }
+    ParameterFrameWidget& parameterFrameWidget() { return *parameterFrameWidget_; }
     // Looks every caption, title and tooltip that was set through tx() up again in the
     // current language; the language items in "Anzeigen" call it after switching.
     void retranslate();
@@ -55,6 +62,7 @@ private:
     void buildMenus();
     void buildBlockMenus();
     void buildLanguageItems(QMenu* menu);
+    void buildPanels();
     void checkShownLanguage();
 
     std::unique_ptr<platform::Dialogs> dialogs_;
@@ -68,6 +76,16 @@ private:
     std::map<int, QAction*> blockActions_;
     std::map<std::string, QAction*> languageActions_;
     QMenu* blockMenu_ = nullptr;
+    // Block menu entries and groups by caption, shown or hidden by the target.
+    struct BlockEntryAction {
+        QAction* action;
+        std::string group;
+        std::string caption;
+    };
+    std::vector<BlockEntryAction> blockEntryActions_;
+    std::vector<std::pair<QMenu*, std::string>> blockGroupMenus_;
+    InfoFrameWidget* infoFrameWidget_ = nullptr;
+    ParameterFrameWidget* parameterFrameWidget_ = nullptr;
     QMenu* visualisationMenu_ = nullptr;
 };
 

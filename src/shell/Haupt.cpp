@@ -34,6 +34,7 @@ Haupt::Haupt(MainView& view, platform::Dialogs& dialogs, platform::TimerService&
     removeTimer_->setInterval(1);
     removeTimer_->setCallback([this] { removePendingBlock(); });
     saveProgram = [this] { return saveProgramFile(); };
+    installPanels(timers);
     textRemoveTimer_ = timers.createTimer();
     textRemoveTimer_->setSingleShot(true);
     textRemoveTimer_->setInterval(1);
@@ -53,6 +54,7 @@ std::filesystem::path Haupt::programFile() const
 
 void Haupt::loadProgramFile(const std::filesystem::path& file)
 {
+    infoFrame_->reset();
     settings_.programDirectory = state_.programDirectory;
     settings_.dataDirectory = state_.dataDirectory;
     settings_.ideDriven = state_.ideDriven;
@@ -74,7 +76,9 @@ void Haupt::loadProgramFile(const std::filesystem::path& file)
         state_.dataDirectory = settings_.dataDirectory;
         state_.optimisationLevel = static_cast<unsigned char>(settings_.optimisationLevel);
         state_.comPort = settings_.comPort;
+        infoFrame_->selectTarget(settings_.target);
     }
+    infoFrame_->refresh();
 }
 
 bool Haupt::saveProgramFile()
@@ -87,7 +91,9 @@ bool Haupt::saveProgramFile()
     SaveOptions options;
     options.readOnly = state_.readOnly;
     options.batchMode = state_.batchMode;
-    return fup::saveProgram(document_, settings_, programFile(), options);
+    const bool saved = fup::saveProgram(document_, settings_, programFile(), options);
+    infoFrame_->refresh();
+    return saved;
 }
 
 void Haupt::highlightBlock(const TKiste& block, Rgb colour)
@@ -119,6 +125,7 @@ MenuState Haupt::menuState() const
     const TKiste* mother = document_.mother();
     context.motherOnScreen = mother != nullptr;
     context.automatInsideOnScreen = mother && mother->type == 188;
+    context.menuTarget = infoFrame_->target().menuTarget;
     return computeMenuState(state_, context);
 }
 
@@ -139,6 +146,8 @@ void Haupt::startUp(const std::vector<std::string>& arguments, const std::filesy
         return std::filesystem::is_directory(p, error);
     });
     const std::filesystem::path dataDirectoryArgument = state_.dataDirectory;
+    infoFrame_->rememberCommandLine();
+    infoFrame_->reset();
 
     switchMode(EditorMode::Edit);
 
@@ -150,6 +159,7 @@ void Haupt::startUp(const std::vector<std::string>& arguments, const std::filesy
         state_.setCycleTime(request.cycleTimeOverrideMs);
     if (request.dataDirectoryOverride)
         state_.dataDirectory = dataDirectoryArgument;
+    infoFrame_->refresh();
 
     if (state_.batchMode) {
         errorList_.clear();
@@ -314,6 +324,7 @@ TKiste* Haupt::createBlockFromMenu(int type)
 bool Haupt::handlesBlockCommand(BlockCommand command)
 {
     switch (command) {
+    case BlockCommand::Parameter:
     case BlockCommand::Remove:
     case BlockCommand::Flip:
     case BlockCommand::Lock:
@@ -347,6 +358,10 @@ BlockMenuContext Haupt::blockMenuContext() const
 
 void Haupt::blockCommand(TKiste& block, BlockCommand command)
 {
+    if (command == BlockCommand::Parameter) {
+        requestParameters(block);
+        return;
+    }
     if (hierarchyBlockCommand(block, command))
         return;
     if (!editContext().editable())

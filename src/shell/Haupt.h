@@ -9,8 +9,10 @@
 #include "shell/DeferredMessageBox.h"
 #include "shell/EditorState.h"
 #include "shell/ErrorList.h"
+#include "shell/InfoFrame.h"
 #include "shell/MenuState.h"
 #include "shell/MessageReporter.h"
+#include "shell/ParameterFrame.h"
 #include "shell/WireLayer.h"
 
 #include <filesystem>
@@ -118,6 +120,17 @@ public:
     // Closes the online client of the current target.
     std::function<void()> closeOnline;
 
+    // --- project and parameter panels (HauptPanels.cpp) -----------------------------------
+    InfoFrame& infoFrame() { return *infoFrame_; }
+    ParameterFrame& parameterFrame() { return *parameterFrame_; }
+    // Opens the parameter panel for the block. The block menu's "Parameter" gets here
+    // through a 10 ms timer, after the menu's own event has returned.
+    void openParameters(TKiste& block);
+    // The open panel's periodic poll: an accepted panel's values are taken over through
+    // the document, which runs the follow-ups (pin counts, ports, ...), and the sheet is
+    // redrawn.
+    void pollParameters();
+
     // --- comment texts (HauptTexts.cpp) -----------------------------------------------------
     // Menu "KommentarText": a text on the current sheet at the default position, red until
     // the next colour reset; none when not editable.
@@ -180,6 +193,19 @@ private:
     std::unique_ptr<platform::Timer> closeTimer_;
     std::unique_ptr<platform::Timer> removeTimer_;
     TKiste* pendingRemoval_ = nullptr;
+
+    // Project and parameter panels (HauptPanels.cpp).
+    void installPanels(platform::TimerService& timers);
+    bool parametersOffered(const TKiste& block) const;
+    void requestParameters(TKiste& block);
+    void openPendingParameters();
+    std::unique_ptr<InfoFrame> infoFrame_;
+    std::unique_ptr<ParameterFrame> parameterFrame_;
+    std::unique_ptr<platform::Timer> parameterOpenTimer_;
+    std::unique_ptr<platform::Timer> parameterPollTimer_;
+    TKiste* pendingParameters_ = nullptr;
+    TKiste* parameterBlock_ = nullptr; // the block whose panel is open
+    int parameterBlockType_ = 0;
 
     // Comment texts: the deferred removal and the text in the multi-line editor, by id,
     // since either may be gone by the time they are looked at.

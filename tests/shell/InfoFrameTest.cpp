@@ -1,6 +1,8 @@
 #include "shell/InfoFrame.h"
 
 #include "platform/Dialogs.h"
+#include "platform/ManualTimers.h"
+#include "shell/Haupt.h"
 #include "shell/RecordingReporter.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +14,7 @@ namespace {
 
 // Answers text queries from a queue (nullopt = cancelled) and records what was asked.
 class QueuedDialogs final : public platform::Dialogs {
-public:
+  public:
     void messageBox(const std::string& text) override { boxes.push_back(text); }
     bool askYesNo(const std::string&) override { return true; }
     platform::Answer askYesNoCancel(const std::string&) override { return platform::Answer::Yes; }
@@ -26,7 +28,8 @@ public:
         answers.pop_front();
         return answer;
     }
-    std::optional<std::string> passwordQuery(const std::string&, const std::string&, const std::string&) override
+    std::optional<std::string> passwordQuery(const std::string&, const std::string&,
+                                             const std::string&) override
     {
         return std::nullopt;
     }
@@ -78,8 +81,9 @@ TEST(ChartSeries, StepsOfOneTwoFive)
         int up;
         int down;
     };
-    for (const Case& c : {Case{1, 2, 1}, Case{2, 5, 1}, Case{5, 10, 2}, Case{10, 20, 5}, Case{20, 50, 10},
-                          Case{50, 100, 20}, Case{200, 500, 100}, Case{500, 1000, 200}, Case{1000, 2000, 500}}) {
+    for (const Case& c :
+         {Case{1, 2, 1}, Case{2, 5, 1}, Case{5, 10, 2}, Case{10, 20, 5}, Case{20, 50, 10}, Case{50, 100, 20},
+          Case{200, 500, 100}, Case{500, 1000, 200}, Case{1000, 2000, 500}}) {
         EXPECT_EQ(seriesStepUp(c.value), c.up) << c.value;
         EXPECT_EQ(seriesStepDown(c.value), c.down) << c.value;
     }
@@ -301,8 +305,9 @@ TEST_F(Panel, TargetButtonStepsRoundAndSetsTheLimits)
         frame.click(InfoButton::Target);
         names.push_back(frame.texts().target);
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"TQ810", "LVB300", "PDN-01", "PDN-02", "X-LVB300", "LVB312", "HMR70x",
-                                               "HMR-Gateway", "FELNA", "WINDOWS", "BACHMANN", "TQ810"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"TQ810", "LVB300", "PDN-01", "PDN-02", "X-LVB300", "LVB312", "HMR70x",
+                                        "HMR-Gateway", "FELNA", "WINDOWS", "BACHMANN", "TQ810"}));
     EXPECT_EQ(state.target, 0);
     EXPECT_EQ(settings.target, 0);
     EXPECT_EQ(frame.target().registers.text, "2048..29999");
@@ -321,7 +326,8 @@ TEST_F(Panel, CompileModeToggles)
         unsigned char to;
         const char* text;
     };
-    for (const Case& c : {Case{0, 1, "nicht optimieren"}, Case{1, 0, "optimieren"}, Case{2, 1, "nicht optimieren"}}) {
+    for (const Case& c :
+         {Case{0, 1, "nicht optimieren"}, Case{1, 0, "optimieren"}, Case{2, 1, "nicht optimieren"}}) {
         state.optimisationLevel = c.from;
         frame.click(InfoButton::CompileMode);
         EXPECT_EQ(state.optimisationLevel, c.to);
@@ -355,8 +361,8 @@ TEST_F(Panel, CycleTimeEntry)
         dialogs.answers = {c.answer};
         frame.click(InfoButton::CycleTime);
         EXPECT_EQ(state.cycleTimeMs, c.cycleMs);
-        EXPECT_EQ(reporter.lines, std::string(c.box).empty() ? std::vector<std::string>{}
-                                                             : std::vector<std::string>{c.box});
+        EXPECT_EQ(reporter.lines,
+                  std::string(c.box).empty() ? std::vector<std::string>{} : std::vector<std::string>{c.box});
     }
     EXPECT_EQ(frame.timeBase(), (ChartTimeBase{1, 2}));
     EXPECT_EQ(restarts, 0);
@@ -395,6 +401,89 @@ TEST(PanelDragRule, MovesOnlyBeyondThirtyTwoPixels)
     EXPECT_EQ(drag.move(5, -28, 10, 10), (std::array<int, 2>{10, -23}));
     drag.release();
     EXPECT_FALSE(drag.move(100, 100, 10, 10));
+}
+
+class MenuRecordingView final : public MainView {
+  public:
+    void showMainWindow() override {}
+    void raiseMessageWindow() override {}
+    void appendMessage(const std::string&) override {}
+    void messageBox(const std::string& text) override { boxes.push_back(text); }
+    void showErrorList() override {}
+    void applyMenuState(const MenuState& menu) override { lastMenu = menu; }
+    void setCaption(const std::string&) override {}
+    void showWindow(WindowShow) override {}
+    void closeWindow() override {}
+    void redisplay() override {}
+    std::vector<std::string> boxes;
+    MenuState lastMenu;
+};
+
+struct EditorRun {
+    explicit EditorRun(const std::vector<std::string>& arguments, const std::filesystem::path& dir)
+    {
+        haupt.startUp(arguments, dir, true);
+    }
+    MenuRecordingView view;
+    QueuedDialogs dialogs;
+    platform::ManualTimerService timers;
+    Haupt haupt{view, dialogs, timers};
+};
+
+TEST(ProjectPanelInEditor, SettingsTravelWithTheProgramFile)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "fup-info-frame-test";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string program = (dir / "anlage.KR2").string();
+    {
+        EditorRun run({program, "", "", "", "", "", "", "4"}, dir);
+        InfoFrame& frame = run.haupt.infoFrame();
+        EXPECT_EQ(frame.texts().target, "X-LVB300");
+        EXPECT_EQ(frame.target().registers.text, "512..4011");
+        EXPECT_EQ(run.view.lastMenu.blockMenuTarget, 4);
+        EXPECT_EQ(frame.texts().projectName, "ohne Projektname");
+
+        run.haupt.NURLESEN1Click();
+        run.dialogs.answers = {std::string("Nord \"2\""), std::string("Meier")};
+        frame.click(InfoButton::ProjectName);
+        frame.click(InfoButton::Author);
+        frame.click(InfoButton::CompileMode);
+        frame.click(InfoButton::VarMode);
+        frame.setComment("Zulauf\nAblauf");
+        for (int i = 0; i < 6; ++i)
+            frame.click(InfoButton::Target); // 4 -> 10
+        run.dialogs.answers = {std::string("25")};
+        frame.click(InfoButton::CycleTime);
+        EXPECT_EQ(run.view.lastMenu.blockMenuTarget, 10);
+        ASSERT_TRUE(run.haupt.saveProgramFile());
+        EXPECT_NE(frame.texts().saveDate, "ohne Savedatum");
+    }
+    {
+        EditorRun run({program}, dir);
+        const InfoFrameTexts t = run.haupt.infoFrame().texts();
+        EXPECT_EQ(t.projectName, "Nord  2");
+        EXPECT_EQ(t.author, "Meier");
+        EXPECT_EQ(t.version, "ohne Version");
+        EXPECT_EQ(t.compileMode, "nicht optimieren");
+        EXPECT_EQ(t.varMode, "temp. Var automatisch erzeugen");
+        EXPECT_EQ(t.comment, "Zulauf\nAblauf");
+        EXPECT_EQ(t.target, "BACHMANN");
+        EXPECT_EQ(t.cycleTime, "25");
+        EXPECT_EQ(run.haupt.infoFrame().target().timeLimit, 1073741823);
+        EXPECT_EQ(run.view.lastMenu.blockMenuTarget, 10);
+    }
+    {
+        // The command line's target and project name win over the file's.
+        EditorRun run({program, "", "", "", "", "", "", "2", "Sued"}, dir);
+        const InfoFrameTexts t = run.haupt.infoFrame().texts();
+        EXPECT_EQ(t.target, "PDN-01");
+        EXPECT_EQ(t.projectName, "Sued");
+        EXPECT_FALSE(t.isEnabled(InfoButton::ProjectName));
+        EXPECT_EQ(t.author, "Meier");
+        EXPECT_EQ(run.view.lastMenu.blockMenuTarget, 2);
+    }
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "shell/ParameterFrame.h"
 
 #include "model/Document.h"
+#include "platform/ManualTimers.h"
+#include "shell/Haupt.h"
 
 #include <gtest/gtest.h>
 
@@ -35,9 +37,10 @@ TEST(ParameterValues, CleanedAsTheyAreStored)
         int kind;
         const char* stored;
     };
-    for (const Case& c : {Case{"12,5", 55, "12.5"}, Case{"  0,25 ", 51, "0.25"}, Case{"1,5", 59, "1.5"},
-                          Case{"12,5", 58, "12,5"}, Case{" \"Pumpe\" ", 58, "Pumpe"}, Case{"a\"b,c", 58, "a b,c"},
-                          Case{"1,2,3", 56, "1.2.3"}, Case{"\"2,5\"", 62, "2.5"}, Case{"", 55, ""}}) {
+    for (const Case& c :
+         {Case{"12,5", 55, "12.5"}, Case{"  0,25 ", 51, "0.25"}, Case{"1,5", 59, "1.5"},
+          Case{"12,5", 58, "12,5"}, Case{" \"Pumpe\" ", 58, "Pumpe"}, Case{"a\"b,c", 58, "a b,c"},
+          Case{"1,2,3", 56, "1.2.3"}, Case{"\"2,5\"", 62, "2.5"}, Case{"", 55, ""}}) {
         EXPECT_EQ(cleanParameterValue(c.entered, c.kind), c.stored) << c.entered << " kind " << c.kind;
     }
 }
@@ -198,7 +201,8 @@ TEST(ParameterPanel, AcceptedPollHandsBackCleanedValues)
 TEST(ParameterPanel, RefusedTimeConstantKeepsThePanelOpen)
 {
     ParameterFrame frame;
-    std::vector<Para_descriptor> params{parameter("ina", 56, "2", false, false), parameter("t", 60, "0.8", false, true)};
+    std::vector<Para_descriptor> params{parameter("ina", 56, "2", false, false),
+                                        parameter("t", 60, "0.8", false, true)};
     bool agree = false;
     std::vector<std::string> rounded;
     const ParameterFrame::TimeConstantRounding round = [&](int row, const std::string& text) {
@@ -224,6 +228,161 @@ TEST(ParameterPanel, RefusedTimeConstantKeepsThePanelOpen)
     EXPECT_EQ(taken.values, (std::vector<std::string>{"4", "0.8"}));
     EXPECT_TRUE(taken.changed);
     EXPECT_EQ(rounded, (std::vector<std::string>{"1:1.0", "1:1.0"}));
+}
+
+class QuietView final : public MainView {
+  public:
+    void showMainWindow() override {}
+    void raiseMessageWindow() override {}
+    void appendMessage(const std::string&) override {}
+    void messageBox(const std::string& text) override { boxes.push_back(text); }
+    void showErrorList() override {}
+    void applyMenuState(const MenuState&) override {}
+    void setCaption(const std::string&) override {}
+    void showWindow(WindowShow) override {}
+    void closeWindow() override {}
+    void redisplay() override { ++redisplays; }
+    std::vector<std::string> boxes;
+    int redisplays = 0;
+};
+
+class YesNoDialogs final : public platform::Dialogs {
+  public:
+    void messageBox(const std::string&) override {}
+    bool askYesNo(const std::string& text) override
+    {
+        questions.push_back(text);
+        return yes;
+    }
+    platform::Answer askYesNoCancel(const std::string&) override { return platform::Answer::Cancel; }
+    std::optional<std::string> inputQuery(const std::string&, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::string> passwordQuery(const std::string&, const std::string&,
+                                             const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
+                                                      const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
+                                                      const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
+    {
+        return std::nullopt;
+    }
+    bool yes = false;
+    std::vector<std::string> questions;
+};
+
+struct ParameterCommand : ::testing::Test {
+    ParameterCommand()
+    {
+        haupt.startUp({}, std::filesystem::temp_directory_path(), true);
+        haupt.NURLESEN1Click(); // editable
+    }
+    // Types into the first row and presses OK, then lets the block's poll run.
+    void enter(const std::string& text)
+    {
+        haupt.parameterFrame().setValue(0, text);
+        haupt.parameterFrame().accept();
+        timers.advance(100);
+    }
+
+    QuietView view;
+    YesNoDialogs dialogs;
+    platform::ManualTimerService timers;
+    Haupt haupt{view, dialogs, timers};
+    ParameterFrame& frame = haupt.parameterFrame();
+};
+
+TEST_F(ParameterCommand, OpensAfterTheMenuAndAppliesThroughTheDocument)
+{
+    EXPECT_TRUE(Haupt::handlesBlockCommand(BlockCommand::Parameter));
+    TKiste* adder = haupt.document().createBlock(13, 2, 1, 1, 4, 4, false);
+    haupt.blockCommand(*adder, BlockCommand::Parameter);
+    EXPECT_FALSE(frame.isOpen());
+    timers.advance(10);
+    ASSERT_EQ(frame.state(), ParameterFrameState::Open);
+    EXPECT_EQ(frame.blockName(), adder->name);
+    EXPECT_EQ(frame.rowsInUse(), 1);
+
+    const int before = view.redisplays;
+    enter("4");
+    EXPECT_FALSE(frame.isOpen());
+    EXPECT_EQ(adder->n, 4);
+    EXPECT_NE(adder->pinNamed("+4"), nullptr);
+    EXPECT_GT(view.redisplays, before);
+
+    // Cancelled or given up: nothing is taken over.
+    haupt.blockCommand(*adder, BlockCommand::Parameter);
+    timers.advance(10);
+    frame.setValue(0, "3");
+    frame.cancel();
+    timers.advance(100);
+    EXPECT_FALSE(frame.isOpen());
+    EXPECT_EQ(adder->n, 4);
+}
+
+TEST_F(ParameterCommand, NotOfferedNotOpened)
+{
+    TKiste* adder = haupt.document().createBlock(13, 2, 1, 1, 4, 4, false);
+    TKiste* bare = haupt.document().createBlock(17, 1, 1, 1, 20, 4, false); // no parameters
+    haupt.blockCommand(*bare, BlockCommand::Parameter);
+    timers.advance(20);
+    EXPECT_FALSE(frame.isOpen());
+
+    haupt.NURLESEN1Click(); // read-only
+    haupt.blockCommand(*adder, BlockCommand::Parameter);
+    timers.advance(20);
+    EXPECT_FALSE(frame.isOpen());
+}
+
+TEST_F(ParameterCommand, RemovedBlockClosesItsPanel)
+{
+    TKiste* adder = haupt.document().createBlock(13, 2, 1, 1, 4, 4, false);
+    haupt.openParameters(*adder);
+    haupt.document().removeBlock(*adder);
+    enter("5");
+    EXPECT_FALSE(frame.isOpen());
+    EXPECT_FALSE(adder->alive());
+}
+
+TEST_F(ParameterCommand, TimeConstantIsRoundedOrKeepsThePanelOpen)
+{
+    haupt.state().setCycleTime(100);
+    TKiste* pt1 = haupt.document().createBlock(51, 1, 1, 1, 4, 4, false);
+    haupt.openParameters(*pt1);
+    enter("1");
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(frame.state(), ParameterFrameState::Open);
+    EXPECT_EQ(frame.row(0).value, "1");
+    EXPECT_EQ(pt1->param("t")->value, "0.0");
+
+    dialogs.yes = true;
+    enter("1");
+    EXPECT_FALSE(frame.isOpen());
+    EXPECT_EQ(pt1->param("t")->value, "0.8");
+}
+
+TEST_F(ParameterCommand, VisibleAndStorageFlagsAreTakenOver)
+{
+    TKiste* constant = haupt.document().createBlock(12, 1, 1, 1, 4, 4, false);
+    ASSERT_TRUE(constant->param("K")->flash);
+    haupt.openParameters(*constant);
+    frame.storageClicked(0);
+    frame.setVisible(0, false);
+    enter("0,25");
+    EXPECT_EQ(constant->param("K")->value, "0.25");
+    EXPECT_TRUE(constant->param("K")->eeprom);
+    EXPECT_FALSE(constant->param("K")->show);
 }
 
 } // namespace
