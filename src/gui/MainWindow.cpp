@@ -11,6 +11,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDockWidget>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -84,6 +85,7 @@ MainWindow::MainWindow(std::unique_ptr<platform::Dialogs> dialogs)
 
     buildPanels();
     buildMenus();
+    haupt_->edit().setClipboard(&clipboard_);
     resize(1100, 750);
 }
 
@@ -138,6 +140,7 @@ void MainWindow::buildMenus()
     actions_[Cmd::DisplayTimeBase] = timeBase;
 
     buildBlockMenus();
+    buildEditMenus();
 
     QMenu* show = addKeyedMenu(menuBar(), "Anzeigen");
     auto* paramGroup = new QActionGroup(this);
@@ -183,6 +186,61 @@ void MainWindow::buildBlockMenus()
         menu->setToolTipsVisible(true);
         blockGroupMenus_.emplace_back(menu, group.caption);
     }
+}
+
+QAction* MainWindow::addEditAction(QMenu* menu, const char* caption, std::function<void(EditCommands&)> command,
+                                   std::optional<Cmd> cmd)
+{
+    QAction* action = addKeyedAction(menu, caption);
+    connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
+        command(haupt_->edit());
+        haupt_->refreshMenus();
+        sheetView_->refresh();
+    });
+    if (cmd)
+        actions_[*cmd] = action;
+    return action;
+}
+
+PixelPoint MainWindow::mouseOnSheet() const
+{
+    const QPoint pos = sheetView_->viewport()->mapFromGlobal(QCursor::pos());
+    return {pos.x(), pos.y()};
+}
+
+void MainWindow::buildEditMenus()
+{
+    // The letters in the captions name the keys of the sheet, which act on their release.
+    QMenu* edit = addKeyedMenu(menuBar(), "Bearbeiten");
+    addEditAction(edit, "Undo                 Z", [](EditCommands& e) { e.undo(); }, Cmd::Undo);
+    addEditAction(edit, "Redo                 Y", [](EditCommands& e) { e.redo(); }, Cmd::Redo);
+    edit->addSeparator();
+    addEditAction(edit, "Ausschneiden    X", [](EditCommands& e) { e.cut(); }, Cmd::Cut);
+    addEditAction(edit, "Kopieren            C", [](EditCommands& e) { e.copy(); }, Cmd::Copy);
+    addEditAction(edit, "Einfuegen          V", [this](EditCommands& e) { e.paste(mouseOnSheet()); }, Cmd::Paste);
+    edit->addSeparator();
+    addEditAction(edit, "Suche Baustein                 F", [](EditCommands& e) { e.findBlock(); });
+
+    // Back from a sub-process or function-block file, in the file menu beside the exits.
+    QMenu* file = menuBar()->actions().front()->menu();
+    addEditAction(file, "<-- Zurueck", [](EditCommands& e) { e.Zurueck_SubProc(); }, Cmd::BackSubProcess);
+
+    QMenu* pages = addKeyedMenu(menuBar(), "Seiten");
+    actions_[Cmd::PagesMenu] = pages->menuAction();
+    addEditAction(pages, "Bezeichnung aendern", [](EditCommands& e) { e.renamePage(); });
+    addEditAction(pages, "neue Seite", [](EditCommands& e) { e.newPage(); });
+    addEditAction(pages, "Seite loeschen", [](EditCommands& e) { e.deletePage(); }, Cmd::DeletePage);
+    addEditAction(pages, "Seite anheben", [](EditCommands& e) { e.raisePage(); });
+    addEditAction(pages, "Seite absenken", [](EditCommands& e) { e.lowerPage(); });
+    pages->addSeparator();
+    addEditAction(pages, "naechste Seite", [](EditCommands& e) { e.nextPage(); });
+    addEditAction(pages, "vorherige Seite", [](EditCommands& e) { e.previousPage(); });
+
+    QMenu* zoom = addKeyedMenu(menuBar(), "Zoom");
+    addEditAction(zoom, "Uebersicht", [](EditCommands& e) { e.zoomOverview(); });
+    addEditAction(zoom, "Zentrieren", [](EditCommands& e) { e.zoomCentre(); });
+    addEditAction(zoom, "Select-Rahmen", [](EditCommands& e) { e.zoomSelection(); });
+    addEditAction(zoom, "Arbeits-Blatt", [](EditCommands& e) { e.zoomWorkSheet(); });
 }
 
 void MainWindow::buildPanels()

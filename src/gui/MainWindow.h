@@ -5,7 +5,9 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -64,6 +66,11 @@ private:
     void buildLanguageItems(QMenu* menu);
     void buildPanels();
     void checkShownLanguage();
+    // Editing, pages and zoom (the editing commands of the core).
+    void buildEditMenus();
+    QAction* addEditAction(QMenu* menu, const char* caption, std::function<void(EditCommands&)> command,
+                           std::optional<Cmd> cmd = std::nullopt);
+    PixelPoint mouseOnSheet() const;
 
     std::unique_ptr<platform::Dialogs> dialogs_;
     QtTimerService timers_;
@@ -87,6 +94,7 @@ private:
     InfoFrameWidget* infoFrameWidget_ = nullptr;
     ParameterFrameWidget* parameterFrameWidget_ = nullptr;
     QMenu* visualisationMenu_ = nullptr;
+    QtClipboard clipboard_;
 };
 
 }  // namespace fup::gui

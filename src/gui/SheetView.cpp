@@ -90,8 +90,8 @@ void SheetView::updateScrollBars()
     const int zoom = document.zoom();
     syncing_ = true;
     // The sheet with a small margin; steps of one pin row.
-    const int width = zoom * SheetWidth + 10;
-    const int height = zoom * SheetHeight + 10;
+    const int width = zoom * SheetWidth + 60;
+    const int height = zoom * SheetHeight + 60;
     horizontalScrollBar()->setRange(0, std::max(0, width - viewport()->width()));
     verticalScrollBar()->setRange(0, std::max(0, height - viewport()->height()));
     horizontalScrollBar()->setSingleStep(2 * zoom);
@@ -132,6 +132,7 @@ void SheetView::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     paintSheet(painter, event->rect());
     paintGestures(painter);
+    paintSelectFrame(painter);
 }
 
 void SheetView::paintSheet(QPainter& painter, const QRect& exposed) const

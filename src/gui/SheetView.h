@@ -40,6 +40,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    // Keys, wheel and the events the gesture layer declined go to the editing commands
+    // (SheetViewEditing.cpp).
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void updateScrollBars();
@@ -49,6 +53,12 @@ private:
     // The rubber band, the start element's mark and the handles near the mouse.
     void paintGestures(QPainter& painter) const;
     void applyCursor();
+    // The select frame, panning and the sheet's own menu (SheetViewEditing.cpp).
+    enum class SheetEvent { Press, Move, Release, DoubleClick };
+    void sheetMouse(SheetEvent kind, const QMouseEvent& event, const GestureResult& result);
+    void showSheetMenu(const QPoint& globalPos, PixelPoint pos);
+    bool editKey(QKeyEvent* event, bool press);
+    void paintSelectFrame(QPainter& painter) const;
 
     Haupt& haupt_;
     bool syncing_ = false;

@@ -73,6 +73,7 @@ void SheetView::mousePressEvent(QMouseEvent* event)
     pressDelivered_ = true;
     const GestureResult result = haupt_.gestures().press(toGestureEvent(*event, toButton(event->button())));
     handleGesture(result, event->globalPosition().toPoint());
+    sheetMouse(SheetEvent::Press, *event, result);
 }
 
 void SheetView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -84,12 +85,14 @@ void SheetView::mouseDoubleClickEvent(QMouseEvent* event)
     const GestureResult result =
         haupt_.gestures().doubleClick(toGestureEvent(*event, toButton(event->button())));
     handleGesture(result, event->globalPosition().toPoint());
+    sheetMouse(SheetEvent::DoubleClick, *event, result);
 }
 
 void SheetView::mouseMoveEvent(QMouseEvent* event)
 {
     const GestureResult result = haupt_.gestures().move(toGestureEvent(*event, heldButton(event->buttons())));
     handleGesture(result, event->globalPosition().toPoint());
+    sheetMouse(SheetEvent::Move, *event, result);
 }
 
 void SheetView::mouseReleaseEvent(QMouseEvent* event)
@@ -97,6 +100,7 @@ void SheetView::mouseReleaseEvent(QMouseEvent* event)
     pressDelivered_ = false;
     const GestureResult result = haupt_.gestures().release(toGestureEvent(*event, toButton(event->button())));
     handleGesture(result, event->globalPosition().toPoint());
+    sheetMouse(SheetEvent::Release, *event, result);
 }
 
 void SheetView::keyReleaseEvent(QKeyEvent* event)
@@ -104,8 +108,9 @@ void SheetView::keyReleaseEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) {
         haupt_.gestures().reset();
         applyCursor();
-        return;
     }
+    if (!event->isAutoRepeat() && editKey(event, false))
+        return;
     QAbstractScrollArea::keyReleaseEvent(event);
 }
 

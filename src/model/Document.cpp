@@ -82,6 +82,16 @@ void Document::renameSheet(int number, const std::string& name)
     sheet(number).name = cleanEnteredText(name);
 }
 
+void Document::removeSheet(int number)
+{
+    sheet(number); // checks the number
+    if (sheetCount() == 1)
+        sheets_.front() = Sheet{};
+    else
+        sheets_.erase(sheets_.begin() + (number - 1));
+    currentSheet_ = std::clamp(currentSheet_, 1, sheetCount());
+}
+
 void Document::setZoom(int pixelsPerGridUnit)
 {
     zoom_ = std::clamp(pixelsPerGridUnit, 2, 28);

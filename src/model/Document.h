@@ -92,6 +92,9 @@ class Document {
     // Appends a sheet with its view at 0/0; false (nothing added) when 99 exist already.
     bool appendSheet(const std::string& name);
     void renameSheet(int number, const std::string& name);
+    // Drops the sheet's record (its objects are the caller's); the only sheet is kept,
+    // without name and view. The current sheet stays within the count.
+    void removeSheet(int number);
     int currentSheet() const { return currentSheet_; }
     void setCurrentSheet(int number) { currentSheet_ = number; }
 

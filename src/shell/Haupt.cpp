@@ -45,6 +45,17 @@ Haupt::Haupt(MainView& view, platform::Dialogs& dialogs, platform::TimerService&
         [this] { return TimeBase{state_.cycleTimeMs, state_.target}; });
     gestures_->redisplay = [this] { view_.redisplay(); };
     installHierarchyHooks();
+
+    // Every command that changes the document takes an undo snapshot first.
+    edit_ = std::make_unique<EditCommands>(*this);
+    undoSnapshot = [this] { edit_->storeUndo(); };
+    gestures_->beforeChange = [this] { edit_->storeUndo(); };
+    gestures_->frameBusy = [this] {
+        const SelectState frame = edit_->selectState();
+        return frame == SelectState::Drawing || frame == SelectState::Moving;
+    };
+    edit_->projectInfoReset = [this] { infoFrame_->reset(); };
+    edit_->projectInfoRefresh = [this] { infoFrame_->refresh(); };
 }
 
 std::filesystem::path Haupt::programFile() const
@@ -54,6 +65,9 @@ std::filesystem::path Haupt::programFile() const
 
 void Haupt::loadProgramFile(const std::filesystem::path& file)
 {
+    // A loaded document starts a fresh undo ring and no wire gesture of the old one.
+    gestures_->reset();
+    edit_->replaceUndoBuffer();
     infoFrame_->reset();
     settings_.programDirectory = state_.programDirectory;
     settings_.dataDirectory = state_.dataDirectory;
@@ -316,6 +330,7 @@ TKiste* Haupt::createBlockFromMenu(int type)
         n = creationInputCount(type, dialogs_.inputQuery(caption, tx("Anzahl Eingaenge ?"), "2"));
     if (counts.askOutputs)
         m = creationOutputCount(type, dialogs_.inputQuery(caption, tx("Anzahl Ausgaenge ?"), "2"));
+    edit_->storeUndo();
     TKiste* block = document_.createBlockFromMenu(type, n, m);
     view_.redisplay();
     return block;
@@ -343,7 +358,8 @@ bool Haupt::handlesBlockCommand(BlockCommand command)
 
 bool Haupt::handlesBlockCommand(const TKiste& block, BlockCommand command)
 {
-    if (command == BlockCommand::OpenInside && !isMacroOrAutomat(block.type))
+    if (command == BlockCommand::OpenInside && !isMacroOrAutomat(block.type) && block.type != 180 &&
+        block.type != 186)
         return false;
     return handlesBlockCommand(command);
 }
@@ -362,6 +378,12 @@ void Haupt::blockCommand(TKiste& block, BlockCommand command)
         requestParameters(block);
         return;
     }
+    if (command == BlockCommand::OpenInside && (block.type == 180 || block.type == 186)) {
+        edit_->openSubProcess(block);
+        return;
+    }
+    if (command != BlockCommand::OpenInside && editContext().editable())
+        edit_->storeUndo();
     if (hierarchyBlockCommand(block, command))
         return;
     if (!editContext().editable())

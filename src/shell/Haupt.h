@@ -7,6 +7,7 @@
 #include "platform/Timers.h"
 #include "shell/CommandLine.h"
 #include "shell/DeferredMessageBox.h"
+#include "shell/EditCommands.h"
 #include "shell/EditorState.h"
 #include "shell/ErrorList.h"
 #include "shell/InfoFrame.h"
@@ -85,8 +86,8 @@ public:
     // Block context menu: the entries the editor carries out, and carrying one out.
     // Removal happens from a timer, after the menu's own event has returned.
     static bool handlesBlockCommand(BlockCommand command);
-    // The same for one block: "Oeffnen" of a sub-process or function block is not carried
-    // out here.
+    // The same for one block: "Oeffnen" opens a macro or automat inside, or the program
+    // file of a sub-process or function block.
     static bool handlesBlockCommand(const TKiste& block, BlockCommand command);
     void blockCommand(TKiste& block, BlockCommand command);
     BlockMenuContext blockMenuContext() const;
@@ -166,7 +167,13 @@ public:
     bool mayOpenParameters(TKiste& block);
     const PasswordKeeper& passwords() const { return passwords_; }
 
+    // --- editing commands (EditCommands.cpp) ------------------------------------------------
+    // Select frame, clipboard, delete, undo and redo, pages, scrolling, zoom, finding, keys
+    // and the window caption.
+    EditCommands& edit() { return *edit_; }
+
 private:
+    friend class EditCommands;
     // ReporterView: window parts go to the main window, blocks are shown here.
     void showMainWindow() override { view_.showMainWindow(); }
     void highlightBlock(const TKiste& block, Rgb colour) override;
@@ -206,6 +213,7 @@ private:
     TKiste* pendingParameters_ = nullptr;
     TKiste* parameterBlock_ = nullptr; // the block whose panel is open
     int parameterBlockType_ = 0;
+    std::unique_ptr<WireLayer> gestures_;
 
     // Comment texts: the deferred removal and the text in the multi-line editor, by id,
     // since either may be gone by the time they are looked at.
@@ -215,8 +223,6 @@ private:
     std::optional<std::uint64_t> pendingTextRemoval_;
     std::optional<std::uint64_t> commentInEditor_;
 
-    std::unique_ptr<WireLayer> gestures_;
-
     // Hierarchy (HauptHierarchy.cpp).
     void installHierarchyHooks();
     // Carries out the commands of macros, automats, ports and clones; false for the others.
@@ -225,6 +231,9 @@ private:
     void clearSelectFrame();
     PasswordKeeper passwords_;
     bool enteredBySearch_ = false; // the open inside was reached by going to a found block
+
+    // Editing commands (EditCommands.cpp).
+    std::unique_ptr<EditCommands> edit_;
 };
 
 }  // namespace fup

@@ -39,9 +39,15 @@ MenuState computeMenuState(const EditorState& state, const MenuContext& context)
     menu[Cmd::LoadMacro].enabled = editing && !context.automatInsideOnScreen;
     menu[Cmd::LoadAutomat].enabled = editing && !context.automatInsideOnScreen;
     menu[Cmd::SaveFrame].enabled = context.frameSelected;
+    menu[Cmd::PagesMenu].enabled = !context.motherOnScreen;
 
     for (Cmd cmd : {Cmd::Save, Cmd::SaveAs, Cmd::Exit, Cmd::ExitTop})
         menu[cmd].enabled = !state.readOnly;
+    // Leaving the program is only possible from the top level file.
+    menu[Cmd::BackSubProcess].visible = context.insideSubProcess;
+    if (context.insideSubProcess)
+        for (Cmd cmd : {Cmd::Exit, Cmd::ExitTop, Cmd::Quit})
+            menu[cmd].enabled = false;
 
     const bool running = context.simulationRunning;
     menu[Cmd::StartSimulation] = {simulation, !running};

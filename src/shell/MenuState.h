@@ -18,6 +18,10 @@ enum class Cmd {
     Copy, SaveFrame,
     // editing commands with conditions on the inside on screen
     ClearSheets, LoadProgram, LoadMacro, LoadAutomat,
+    // the page commands: not inside a macro or automat
+    PagesMenu,
+    // "<-- Zurueck" of the file menu: inside a sub-process or function-block file
+    BackSubProcess,
     // saving: not read-only
     Save, SaveAs, Exit, ExitTop,
     // simulation items
@@ -47,6 +51,7 @@ struct MenuContext {
     bool onlineConnected = false;
     bool printerAvailable = true;
     bool frameSelected = false;          // a select frame holds objects ("Rahmen Sichern")
+    bool insideSubProcess = false;       // a sub-process or function-block file is open
     int menuTarget = -1;                 // target whose block menus are shown; -1: all of them
 };
 

@@ -1,0 +1,109 @@
+#include "gui/MainWindow.h"
+#include "gui/SheetView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fup::gui {
+namespace {
+
+class YesDialogs final : public platform::Dialogs {
+  public:
+    void messageBox(const std::string& text) override { boxes.push_back(text); }
+    bool askYesNo(const std::string&) override { return true; }
+    platform::Answer askYesNoCancel(const std::string&) override { return platform::Answer::Yes; }
+    std::optional<std::string> inputQuery(const std::string&, const std::string&, const std::string&) override
+    {
+        return answer;
+    }
+    std::optional<std::string> passwordQuery(const std::string&, const std::string&,
+                                             const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
+                                                      const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
+                                                      const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
+    {
+        return std::nullopt;
+    }
+    std::vector<std::string> boxes;
+    std::optional<std::string> answer;
+};
+
+TEST(Editing, FrameCutPasteUndoRedoWithTheKeys)
+{
+    auto owned = std::make_unique<YesDialogs>();
+    YesDialogs& dialogs = *owned;
+    MainWindow window(std::move(owned));
+    window.haupt().startUp({}, std::filesystem::temp_directory_path(), true);
+    window.haupt().NURLESEN1Click(); // editable
+    window.resize(900, 700);
+    window.show();
+    SheetView& sheet = window.sheetView();
+    QWidget* viewport = sheet.viewport();
+    Document& doc = window.haupt().document();
+    doc.setZoom(10);
+    doc.setScroll(0, 0);
+    sheet.refresh();
+    doc.createBlock(13, 2, 1, 1, 10, 10, false);
+    doc.createBlock(14, 2, 1, 1, 40, 10, false);
+    doc.renumber();
+    EditCommands& edit = window.haupt().edit();
+    const std::string start = edit.snapshotText();
+
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(60, 60));
+    QTest::mouseMove(viewport, QPoint(160, 160));
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(160, 160));
+    ASSERT_EQ(edit.selectState(), SelectState::Selected);
+    EXPECT_TRUE(doc.blocks()[0]->selected);
+
+    QTest::keyClick(&sheet, Qt::Key_X);
+    ASSERT_EQ(doc.blocks().size(), 1u);
+    EXPECT_EQ(QApplication::clipboard()->text().left(1), "(");
+    const std::string afterCut = edit.snapshotText();
+
+    QCursor::setPos(viewport->mapToGlobal(QPoint(300, 300)));
+    QTest::keyClick(&sheet, Qt::Key_V);
+    ASSERT_EQ(doc.blocks().size(), 2u);
+    EXPECT_EQ(edit.selectState(), SelectState::Selected);
+    const std::string afterPaste = edit.snapshotText();
+
+    QTest::keyClick(&sheet, Qt::Key_Z);
+    EXPECT_EQ(edit.snapshotText(), afterCut);
+    QTest::keyClick(&sheet, Qt::Key_Z);
+    EXPECT_EQ(edit.snapshotText(), start);
+    QTest::keyClick(&sheet, Qt::Key_Y);
+    QTest::keyClick(&sheet, Qt::Key_Y);
+    EXPECT_EQ(edit.snapshotText(), afterPaste);
+
+    // Page keys, zoom keys and the caption.
+    dialogs.answer = "Zwei";
+    window.action(Cmd::PagesMenu)->menu()->actions().at(1)->trigger(); // "neue Seite"
+    EXPECT_EQ(doc.sheetCount(), 2);
+    EXPECT_TRUE(window.windowTitle().contains("(von 2) : Zwei")) << window.windowTitle().toStdString();
+    QTest::keyClick(&sheet, Qt::Key_PageDown);
+    EXPECT_EQ(doc.currentSheet(), 1);
+    QTest::keyClick(&sheet, Qt::Key_Plus);
+    EXPECT_EQ(doc.zoom(), 11);
+    QTest::keyClick(&sheet, Qt::Key_Escape);
+    EXPECT_EQ(edit.selectState(), SelectState::None);
+}
+
+} // namespace
+} // namespace fup::gui
