@@ -112,53 +112,105 @@ void removeWithInside(Document& doc, TKiste& block)
     removeSelectedObjects(doc);
 }
 
-void renumberInsertedInsides(Document& doc, int currentSheet)
+int renumberInsertedInsides(Document& doc, int shownSheet)
 {
-    // Each object is moved at most once: it leaves the selection when it is renumbered,
-    // so old numbers of the inserted text never meet the numbers of the document.
-    auto renumber = [&doc](auto&& self, TKiste& macro) -> void {
-        const int old = macro.childPage;
-        macro.childPage = doc.allocateInstanceNumber();
+    // Depth first, in block-list order: a macro's number, then the insides within it,
+    // before the next macro of the same level. Iterative, so that deeply nested input
+    // cannot exhaust the stack.
+    std::vector<TKiste*> pending;
+    for (TKiste* b : doc.blocks())
+        if (b->selected && b->sheet == 0 && isMacroOrAutomat(b->type))
+            pending.push_back(b);
+    std::reverse(pending.begin(), pending.end());
+    while (!pending.empty()) {
+        TKiste* macro = pending.back();
+        pending.pop_back();
+        const int old = macro->childPage;
+        const int fresh = doc.allocateInstanceNumber();
+        macro->childPage = fresh;
+        // An inside is taken along at most once: whatever moves leaves the selection, so
+        // old numbers of the inserted text never meet the numbers of the document.
         if (old < FirstInstanceNumber)
-            return;
-        std::vector<TKiste*> moved;
+            continue;
+        std::vector<TKiste*> nested;
         for (TKiste* b : doc.blocks()) {
-            if (b->selected && b->sheet == old) {
-                b->sheet = macro.childPage;
-                b->selected = false;
-                moved.push_back(b);
+            if (!b->selected || b->sheet != old)
+                continue;
+            b->sheet = fresh;
+            b->selected = false;
+            // Pins go with their block, also those the inserted text has no record of.
+            for (TKante* p : b->pins) {
+                p->sheet = fresh;
+                p->selected = false;
             }
+            if (b->colour == colour::InactiveCaption)
+                b->colour = b->restingColour();
+            if (isMacroOrAutomat(b->type))
+                nested.push_back(b);
         }
         for (TKante* e : doc.kanten()) {
             if (e->selected && e->sheet == old) {
-                e->sheet = macro.childPage;
+                e->sheet = fresh;
                 e->selected = false;
             }
         }
         for (const auto& t : doc.texts()) {
             if (t->selected && t->sheet == old) {
-                t->sheet = macro.childPage;
+                t->sheet = fresh;
                 t->selected = false;
             }
         }
-        for (TKiste* b : moved)
-            if (isMacroOrAutomat(b->type))
-                self(self, *b);
-    };
-    for (std::size_t i = 0; i < doc.blocks().size(); ++i) {
-        TKiste* b = doc.blocks()[i];
-        if (b->selected && b->sheet == 0 && isMacroOrAutomat(b->type))
-            renumber(renumber, *b);
+        for (auto it = nested.rbegin(); it != nested.rend(); ++it)
+            pending.push_back(*it);
     }
-    for (TKiste* b : doc.blocks())
-        if (b->selected && b->sheet == 0)
-            b->sheet = currentSheet;
-    for (TKante* e : doc.kanten())
-        if (e->selected && e->sheet == 0)
-            e->sheet = currentSheet;
-    for (const auto& t : doc.texts())
-        if (t->selected && t->sheet == 0)
-            t->sheet = currentSheet;
+
+    // The top level goes to the shown sheet. Anything still selected on an instance
+    // number belongs to no inserted macro: left there it would turn up inside a macro of
+    // the document, so it is dropped.
+    std::vector<TKiste*> orphans;
+    for (TKiste* b : doc.blocks()) {
+        if (!b->selected)
+            continue;
+        if (b->sheet == 0) {
+            b->sheet = shownSheet;
+            for (TKante* p : b->pins) {
+                p->sheet = shownSheet;
+                p->selected = true;
+            }
+        } else if (b->sheet >= FirstInstanceNumber) {
+            orphans.push_back(b);
+        }
+    }
+    int dropped = static_cast<int>(orphans.size());
+    for (TKiste* b : orphans)
+        doc.removeBlock(*b);
+    std::vector<TKante*> strayPoints;
+    for (TKante* e : doc.kanten()) {
+        if (!e->selected)
+            continue;
+        if (e->sheet == 0)
+            e->sheet = shownSheet;
+        else if (e->sheet >= FirstInstanceNumber && e->isPoint())
+            strayPoints.push_back(e);
+    }
+    for (TKante* e : strayPoints) {
+        if (e->alive()) {
+            doc.removeElement(*e, true);
+            ++dropped;
+        }
+    }
+    std::vector<std::uint64_t> strayTexts;
+    for (const auto& t : doc.texts()) {
+        if (!t->selected)
+            continue;
+        if (t->sheet == 0)
+            t->sheet = shownSheet;
+        else if (t->sheet >= FirstInstanceNumber)
+            strayTexts.push_back(t->id());
+    }
+    for (std::uint64_t id : strayTexts)
+        doc.removeText(id);
+    return dropped + static_cast<int>(strayTexts.size());
 }
 
 // --- sub-processes and function blocks ------------------------------------------------

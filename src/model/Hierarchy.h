@@ -68,9 +68,11 @@ void removeSelectedObjects(Document& doc);
 void removeWithInside(Document& doc, TKiste& block);
 // After objects were inserted (selected; sheet 0 for the top level of the inserted text,
 // their stored instance numbers inside): every inserted macro or automat at the top
-// level gets a fresh instance number and its inside follows, recursively; objects left
-// on sheet 0 go to the given sheet. Inserted insides end deselected.
-void renumberInsertedInsides(Document& doc, int currentSheet);
+// level gets a fresh instance number and its inside follows, depth first; objects left
+// on sheet 0 go to the shown sheet and stay selected with their pins, inserted insides
+// end deselected. Selected objects on an instance number no inserted macro owns are
+// dropped; returns how many.
+int renumberInsertedInsides(Document& doc, int shownSheet);
 
 // --- sub-processes and function blocks ------------------------------------------------
 

@@ -2,6 +2,7 @@
 #include "persistence/FrameText.h"
 
 #include "model/Document.h"
+#include "model/Hierarchy.h"
 #include "model/Reporter.h"
 #include "model/Translate.h"
 #include "persistence/DiagramReader.h"
@@ -133,103 +134,7 @@ bool readFrameBody(Document& doc, ReadSteps& steps, const FramePlacement& placem
 // Fresh instance numbers for the inserted insides, the top level onto the shown sheet.
 void placeInsertedObjects(Document& doc)
 {
-    // Depth first, in block-list order: a macro's number, then the insides within it,
-    // before the next macro of the same level.
-    std::vector<TKiste*> pending;
-    for (TKiste* b : doc.blocks())
-        if (b->selected && b->sheet == 0 && isMacroOrAutomat(b->type))
-            pending.push_back(b);
-    std::reverse(pending.begin(), pending.end());
-    while (!pending.empty()) {
-        TKiste* macro = pending.back();
-        pending.pop_back();
-        const int old = macro->childPage;
-        const int fresh = doc.allocateInstanceNumber();
-        macro->childPage = fresh;
-        // An inside is taken along at most once: whatever moves leaves the selection.
-        if (old < FirstInstanceNumber)
-            continue;
-        std::vector<TKiste*> nested;
-        for (TKiste* b : doc.blocks()) {
-            if (!b->selected || b->sheet != old)
-                continue;
-            b->sheet = fresh;
-            b->selected = false;
-            // Pins go with their block, also those the text has no record of.
-            for (TKante* p : b->pins) {
-                p->sheet = fresh;
-                p->selected = false;
-            }
-            if (b->colour == colour::InactiveCaption)
-                b->colour = b->restingColour();
-            if (isMacroOrAutomat(b->type))
-                nested.push_back(b);
-        }
-        for (TKante* e : doc.kanten()) {
-            if (e->selected && e->sheet == old) {
-                e->sheet = fresh;
-                e->selected = false;
-            }
-        }
-        for (const auto& t : doc.texts()) {
-            if (t->selected && t->sheet == old) {
-                t->sheet = fresh;
-                t->selected = false;
-            }
-        }
-        for (auto it = nested.rbegin(); it != nested.rend(); ++it)
-            pending.push_back(*it);
-    }
-
-    // The top level goes to the shown sheet. Anything still selected on an instance
-    // number belongs to no inserted macro: left there it would turn up inside a macro of
-    // the document, so it is dropped.
-    const int shown = doc.currentSheet();
-    std::vector<TKiste*> orphans;
-    for (TKiste* b : doc.blocks()) {
-        if (!b->selected)
-            continue;
-        if (b->sheet == 0) {
-            b->sheet = shown;
-            for (TKante* p : b->pins) {
-                p->sheet = shown;
-                p->selected = true;
-            }
-        } else if (b->sheet >= FirstInstanceNumber) {
-            orphans.push_back(b);
-        }
-    }
-    int dropped = static_cast<int>(orphans.size());
-    for (TKiste* b : orphans)
-        doc.removeBlock(*b);
-    std::vector<TKante*> strayPoints;
-    for (TKante* e : doc.kanten()) {
-        if (!e->selected)
-            continue;
-        if (e->sheet == 0)
-            e->sheet = shown;
-        else if (e->sheet >= FirstInstanceNumber && e->isPoint())
-            strayPoints.push_back(e);
-    }
-    for (TKante* e : strayPoints) {
-        if (e->alive()) {
-            doc.removeElement(*e, true);
-            ++dropped;
-        }
-    }
-    std::vector<std::uint64_t> strayTexts;
-    for (const auto& t : doc.texts()) {
-        if (!t->selected)
-            continue;
-        if (t->sheet == 0)
-            t->sheet = shown;
-        else if (t->sheet >= FirstInstanceNumber)
-            strayTexts.push_back(t->id());
-    }
-    for (std::uint64_t id : strayTexts)
-        doc.removeText(id);
-    dropped += static_cast<int>(strayTexts.size());
-    if (dropped > 0)
+    if (const int dropped = renumberInsertedInsides(doc, doc.currentSheet()); dropped > 0)
         doc.reporter().log("Rahmen: " + std::to_string(dropped) + " Objekte ohne Makro verworfen");
 }
 
