@@ -22,7 +22,7 @@ constexpr std::string_view MainHelp =
     "\n"
     "Commands:\n"
     "  blocks   list the block types of the catalogue\n"
-    "  format   write program files in the editor's canonical form\n"
+    "  format   write diagram files in the editor's canonical form\n"
     "  help     show the help of a command\n"
     "\n"
     "Options:\n"
@@ -61,7 +61,8 @@ constexpr std::string_view BlocksHelp =
 constexpr std::string_view FormatUsage = "Usage: fupc format [--check] [--json] FILE...\n";
 
 constexpr std::string_view FormatHelp =
-    "Reads each program file (.KR2) and writes it back exactly as the editor writes it,\n"
+    "Reads each program (.KR2), frame (.KR3), macro (.KR4) or automat (.KR5) file and\n"
+    "writes it back exactly as the editor writes it,\n"
     "so that files edited by hand or by other tools compare cleanly. The file is\n"
     "replaced only after the new text was written completely; its save date is kept.\n"
     "A file that cannot be read is reported and left untouched.\n"
