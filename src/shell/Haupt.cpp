@@ -242,6 +242,7 @@ void Haupt::EditClick()
     if (previous == EditorMode::Online && !state_.readOnly && saveProgram)
         saveProgram();
     switchMode(EditorMode::Edit);
+    edit_->updateCaption();
     document_.renumber();
     document_.resetColours();
     view_.redisplay();
@@ -258,6 +259,7 @@ void Haupt::SimulateClick()
         return;
     }
     switchMode(EditorMode::Simulation);
+    edit_->updateCaption();
     view_.redisplay();
 }
 
@@ -269,6 +271,7 @@ void Haupt::OnlineClick()
     }
     context_.onlineConnected = false;
     switchMode(EditorMode::Online);
+    edit_->updateCaption();
     view_.redisplay();
 }
 

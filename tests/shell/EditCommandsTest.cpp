@@ -539,3 +539,24 @@ TEST_F(SubProcessFixture, FiveNestedFilesAtMost)
 
 } // namespace
 } // namespace fup
+
+namespace fup {
+namespace {
+
+TEST_F(EditFixture, CaptionNamesModePageAndFile)
+{
+    haupt.state().programDirectory = "/daten/anlage/";
+    haupt.state().processName = "PUMPE";
+    doc().renameSheet(1, "Zulauf");
+    doc().appendSheet("Ablauf");
+    haupt.EditClick();
+    EXPECT_EQ(view.caption, "EDIT:  PUMPE    /daten/anlage/PUMPE       Seite 1 (von 2) : Zulauf    Datei: "
+                            "ohne Savedatum    Compiled: ohne Compiledatum");
+    haupt.settings().saveDate = "01.02.2026  10:11:12";
+    edit().nextPage();
+    EXPECT_EQ(view.caption, "EDIT:  PUMPE    /daten/anlage/PUMPE       Seite 2 (von 2) : Ablauf    Datei: "
+                            "01.02.2026  10:11:12    Compiled: ohne Compiledatum");
+}
+
+} // namespace
+} // namespace fup
