@@ -164,6 +164,7 @@ void SheetView::paintSheet(QPainter& painter, const QRect& exposed) const
     };
 
     const TextMetrics textMetrics = metrics();
+    const bool editing = haupt_.state().mode == EditorMode::Edit;
     WireView wireView;
     wireView.mode = haupt_.state().mode;
     wireView.time = {haupt_.state().cycleTimeMs, haupt_.state().target};
@@ -186,6 +187,11 @@ void SheetView::paintSheet(QPainter& painter, const QRect& exposed) const
         drawText(block.label);
         drawText(block.number);
         for (const PinPaint& pin : block.pins) {
+            drawText(pin.label);
+            // In Edit mode an untyped pin shows its handle only near the mouse, with
+            // the gesture layer's handles.
+            if (editing && pin.pin && pin.pin->valueType == vt::None)
+                continue;
             painter.setPen(QPen(toQColor(pin.colour), 1));
             const QRect mark = toQRect(pin.mark);
             if (pin.inverted) {
@@ -195,7 +201,6 @@ void SheetView::paintSheet(QPainter& painter, const QRect& exposed) const
                 painter.setBrush(toQColor(pin.colour));
                 painter.drawRect(mark.adjusted(0, 0, -1, -1));
             }
-            drawText(pin.label);
         }
         for (const TextItem& line : block.parameters)
             drawText(line);

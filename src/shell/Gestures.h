@@ -55,8 +55,8 @@ struct HandleMark {
 
 // What the gesture layer adds on top of the painted sheet.
 struct GestureLayout {
-    // Intermediate points shown near the mouse (points linked to another sheet are
-    // painted with the sheet and are not repeated here).
+    // Intermediate points and untyped pins shown near the mouse (points linked to another
+    // sheet are painted with the sheet and are not repeated here).
     std::vector<HandleMark> handles;
     // The start element of a wire gesture, marked red.
     bool startShown = false;

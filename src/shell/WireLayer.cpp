@@ -461,7 +461,9 @@ GestureLayout WireLayer::layout() const
 
     if (handleMouse_) {
         for (const TKante* e : document_.kanten()) {
-            if (!e->alive() || !e->isPoint() || e->sheet != document_.currentSheet() || crossSheetNeighbour(*e))
+            // Points, and untyped pins in Edit mode; points linked to another sheet are
+            // painted with the sheet.
+            if (!e->alive() || e->sheet != document_.currentSheet() || (e->isPoint() && crossSheetNeighbour(*e)))
                 continue;
             if (handleShownNear(*e, *handleMouse_, context.mode))
                 layout.handles.push_back({e, around(elementCentre(*e, view)), wireColour(*e, wires)});
