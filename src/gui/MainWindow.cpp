@@ -118,6 +118,13 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* caption, Cmd cmd, void 
 void MainWindow::buildMenus()
 {
     QMenu* file = addKeyedMenu(menuBar(), "Datei");
+    addCommand(file, "Programm   Laden...", Cmd::LoadProgram, &Haupt::ProgrammLadenClick)
+        ->setShortcut(QKeySequence::Open);
+    addCommand(file, "Programm   Sichern", Cmd::Save, &Haupt::ProgrammSichernClick)->setShortcut(QKeySequence::Save);
+    addCommand(file, "Programm   Sichern unter...", Cmd::SaveAs, &Haupt::ProgrammSichernUnterClick);
+    file->addSeparator();
+    addCommand(file, "Arbeitsblaetter Loeschen", Cmd::ClearSheets, &Haupt::ArbeitsblaetterLoeschenClick);
+    file->addSeparator();
     addCommand(file, "Ende ohne Sicherung (Quit)", Cmd::Quit, &Haupt::Quitt1Click);
     addCommand(file, "Ende mit Sicherung    (Exit)", Cmd::Exit, &Haupt::Exit1Click);
     file->addSeparator();

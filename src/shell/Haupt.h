@@ -64,6 +64,12 @@ public:
     void startUp(const std::vector<std::string>& arguments, const std::filesystem::path& executableDirectory,
                  bool printerAvailable);
 
+    // Menu "Datei": the program file.
+    void ProgrammLadenClick();           // "Programm   Laden..."
+    void ProgrammSichernClick();         // "Programm   Sichern"
+    void ProgrammSichernUnterClick();    // "Programm   Sichern unter..."
+    void ArbeitsblaetterLoeschenClick(); // "Arbeitsblaetter Loeschen"
+
     // Menu "Betriebsart".
     void EditClick();
     void SimulateClick();

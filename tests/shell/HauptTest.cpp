@@ -23,11 +23,12 @@ public:
     bool closed = false;
 };
 
+// Cancels every question unless a test sets an answer or a file name.
 class NoDialogs final : public platform::Dialogs {
 public:
     void messageBox(const std::string&) override {}
     bool askYesNo(const std::string&) override { return false; }
-    platform::Answer askYesNoCancel(const std::string&) override { return platform::Answer::Cancel; }
+    platform::Answer askYesNoCancel(const std::string&) override { return answer; }
     std::optional<std::string> inputQuery(const std::string&, const std::string&, const std::string&) override
     {
         return std::nullopt;
@@ -36,17 +37,19 @@ public:
     std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
                                                       const std::string&) override
     {
-        return std::nullopt;
+        return file;
     }
     std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
                                                       const std::string&) override
     {
-        return std::nullopt;
+        return file;
     }
     std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
     {
         return std::nullopt;
     }
+    platform::Answer answer = platform::Answer::Cancel;
+    std::optional<std::filesystem::path> file;
 };
 
 struct HauptFixture : ::testing::Test {
@@ -166,6 +169,50 @@ TEST(HauptFile, SavedProgramOpensAgainAtStartUp)
     EXPECT_TRUE(broken.document().blocks().empty());
     EXPECT_EQ(broken.state().processName, "leer_dummy");
     EXPECT_EQ(broken.exitCode(), 10);
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace fup
+
+namespace fup {
+namespace {
+
+TEST(HauptFile, SaveAsThenLoadAnotherProgram)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "fup-haupt-files";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    NullView view;
+    NoDialogs dialogs;
+    platform::ManualTimerService timers;
+    Haupt haupt(view, dialogs, timers);
+    haupt.startUp({}, dir, true);
+    haupt.NURLESEN1Click();
+    haupt.document().createBlock(13, 2, 1, 1, 10, 10, false);
+
+    dialogs.file = dir / "kessel.kr2";
+    haupt.ProgrammSichernUnterClick();
+    EXPECT_EQ(haupt.state().processName, "kessel");
+    EXPECT_TRUE(std::filesystem::exists(dir / "kessel.KR2"));
+
+    // Clearing the sheets can be undone; loading asks first and cancel keeps everything.
+    haupt.ArbeitsblaetterLoeschenClick();
+    EXPECT_TRUE(haupt.document().blocks().empty());
+    haupt.edit().undo();
+    EXPECT_EQ(haupt.document().blocks().size(), 1u);
+    haupt.ProgrammLadenClick();
+    EXPECT_EQ(haupt.document().blocks().size(), 1u);
+
+    haupt.document().createBlock(92, 2, 1, 1, 30, 10, false);
+    dialogs.answer = platform::Answer::No;
+    haupt.ProgrammLadenClick();  // the same file again, without the unsaved AND
+    ASSERT_EQ(haupt.document().blocks().size(), 1u);
+    EXPECT_EQ(haupt.document().blocks()[0]->type, 13);
+
+    dialogs.file = std::filesystem::path("/");
+    haupt.ProgrammSichernUnterClick();  // no name in the path
+    EXPECT_EQ(view.boxes.back(), "ungueltige Ziel-Datei");
     std::filesystem::remove_all(dir);
 }
 
