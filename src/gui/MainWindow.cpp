@@ -125,6 +125,11 @@ void MainWindow::buildMenus()
     file->addSeparator();
     addCommand(file, "Arbeitsblaetter Loeschen", Cmd::ClearSheets, &Haupt::ArbeitsblaetterLoeschenClick);
     file->addSeparator();
+    addEditAction(file, "Rahmen  Laden...", [this](EditCommands& e) { e.loadFrame(mouseOnSheet()); }, Cmd::LoadFrame);
+    addEditAction(file, "Rahmen Sichern", [](EditCommands& e) { e.saveFrame(); }, Cmd::SaveFrame);
+    addEditAction(file, "MACRO   Laden...", [](EditCommands& e) { e.loadMacro(false); }, Cmd::LoadMacro);
+    addEditAction(file, "AUTOMAT Laden...", [](EditCommands& e) { e.loadMacro(true); }, Cmd::LoadAutomat);
+    file->addSeparator();
     addCommand(file, "Ende ohne Sicherung (Quit)", Cmd::Quit, &Haupt::Quitt1Click);
     addCommand(file, "Ende mit Sicherung    (Exit)", Cmd::Exit, &Haupt::Exit1Click);
     file->addSeparator();

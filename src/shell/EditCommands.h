@@ -95,6 +95,10 @@ class EditCommands {
     void cut();
     // Pastes centred on the mouse (pixels of the sheet view).
     void paste(PixelPoint mouse);
+    // Frame, macro and automat files; the file is chosen through the editor's dialogs.
+    void loadFrame(PixelPoint mouse);  // "Rahmen  Laden..."
+    void saveFrame();                  // "Rahmen Sichern"
+    void loadMacro(bool automat);      // "MACRO   Laden...", "AUTOMAT Laden..."
     // The Del key: asks "LOESCHEN ?".
     void deleteSelection();
     void passivateSelection();
