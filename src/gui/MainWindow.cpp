@@ -232,6 +232,13 @@ void MainWindow::buildEditMenus()
     addEditAction(edit, "Einfuegen          V", [this](EditCommands& e) { e.paste(mouseOnSheet()); }, Cmd::Paste);
     edit->addSeparator();
     addEditAction(edit, "Suche Baustein                 F", [](EditCommands& e) { e.findBlock(); });
+    edit->addSeparator();
+    QAction* comment = addKeyedAction(edit, "KommentarText");
+    connect(comment, &QAction::triggered, this, [this] {
+        haupt_->KommentarTextClick();
+        sheetView_->refresh();
+    });
+    actions_[Cmd::CommentText] = comment;
 
     // Back from a sub-process or function-block file, in the file menu beside the exits.
     QMenu* file = menuBar()->actions().front()->menu();

@@ -42,6 +42,8 @@ QFont commentQFont(const CommentFont& font)
     return qfont;
 }
 
+}  // namespace
+
 TextMetrics commentMetrics(const CommentFont& font)
 {
     const QFontMetrics fm(commentQFont(font));
@@ -53,8 +55,6 @@ TextMetrics commentMetrics(const CommentFont& font)
     };
     return metrics;
 }
-
-}  // namespace
 
 QColor toQColor(Rgb rgb)
 {

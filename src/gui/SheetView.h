@@ -5,6 +5,9 @@
 
 #include <QAbstractScrollArea>
 
+#include <cstdint>
+#include <optional>
+
 class QPainter;
 
 namespace fup {
@@ -59,13 +62,21 @@ private:
     void showSheetMenu(const QPoint& globalPos, PixelPoint pos);
     bool editKey(QKeyEvent* event, bool press);
     void paintSelectFrame(QPainter& painter) const;
+    // Comment texts lie on top of the sheet and take the mouse first (SheetViewTexts.cpp);
+    // true when a text took the event.
+    bool textMouse(SheetEvent kind, const QMouseEvent& event);
 
     Haupt& haupt_;
     bool syncing_ = false;
     // A press reached the gesture layer and its release has not come yet: a double click
     // that follows it is the same press again.
     bool pressDelivered_ = false;
+    // The comment text being dragged, by id.
+    std::optional<std::uint64_t> draggedText_;
 };
+
+// What the font of comment texts measures at a size.
+TextMetrics commentMetrics(const CommentFont& font);
 
 // Qt colour of a model colour; resolves the palette tokens.
 QColor toQColor(Rgb rgb);

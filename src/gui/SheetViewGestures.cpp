@@ -71,6 +71,8 @@ void SheetView::connectGestures()
 void SheetView::mousePressEvent(QMouseEvent* event)
 {
     pressDelivered_ = true;
+    if (textMouse(SheetEvent::Press, *event))
+        return;
     const GestureResult result = haupt_.gestures().press(toGestureEvent(*event, toButton(event->button())));
     handleGesture(result, event->globalPosition().toPoint());
     sheetMouse(SheetEvent::Press, *event, result);
@@ -90,6 +92,8 @@ void SheetView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void SheetView::mouseMoveEvent(QMouseEvent* event)
 {
+    if (textMouse(SheetEvent::Move, *event))
+        return;
     const GestureResult result = haupt_.gestures().move(toGestureEvent(*event, heldButton(event->buttons())));
     handleGesture(result, event->globalPosition().toPoint());
     sheetMouse(SheetEvent::Move, *event, result);
@@ -98,6 +102,8 @@ void SheetView::mouseMoveEvent(QMouseEvent* event)
 void SheetView::mouseReleaseEvent(QMouseEvent* event)
 {
     pressDelivered_ = false;
+    if (textMouse(SheetEvent::Release, *event))
+        return;
     const GestureResult result = haupt_.gestures().release(toGestureEvent(*event, toButton(event->button())));
     handleGesture(result, event->globalPosition().toPoint());
     sheetMouse(SheetEvent::Release, *event, result);

@@ -31,7 +31,8 @@ MenuState computeMenuState(const EditorState& state, const MenuContext& context)
     menu[Cmd::ProcessVisualisationOnly].checked = state.processVisualisationOnly;
 
     for (Cmd cmd : {Cmd::BlockMenus, Cmd::VisualisationMenu, Cmd::CompileMenu, Cmd::MakeCode, Cmd::CheckProgram,
-                    Cmd::DeletePage, Cmd::LoadFrame, Cmd::Cut, Cmd::Paste, Cmd::MakeMacro, Cmd::Undo, Cmd::Redo})
+                    Cmd::DeletePage, Cmd::LoadFrame, Cmd::Cut, Cmd::Paste, Cmd::MakeMacro, Cmd::Undo, Cmd::Redo,
+                    Cmd::CommentText})
         menu[cmd].enabled = editing;
     menu[Cmd::ClearSheets].enabled = editing && !context.motherOnScreen;
     // A program opened by the surrounding tool stays the one being edited.

@@ -14,7 +14,7 @@ enum class Cmd {
     Quit, ModeEdit, ModeSimulation, ModeOnline, ReadOnly, ProcessVisualisationOnly,
     // editing commands: Edit mode and not read-only
     BlockMenus, VisualisationMenu, CompileMenu, MakeCode, CheckProgram, DeletePage, LoadFrame, Cut, Paste,
-    MakeMacro, Undo, Redo,
+    MakeMacro, Undo, Redo, CommentText,
     Copy, SaveFrame,
     // editing commands with conditions on the inside on screen
     ClearSheets, LoadProgram, LoadMacro, LoadAutomat,

@@ -2,12 +2,14 @@
 #include "gui/MessageWindow.h"
 #include "gui/SheetView.h"
 #include "model/Catalogue.h"
+#include "model/Texten.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -271,6 +273,41 @@ TEST(MainWindow, ReportWithBlockShowsItsSheetAndColoursIt)
     EXPECT_EQ(editor.dialogs->boxes, std::vector<std::string>{"Warnung: schau"});
     EXPECT_TRUE(editor.window->messageWindow().text().endsWith("Warnung: schau"));
     EXPECT_EQ(editor.haupt().exitCode(), 9);
+}
+
+}  // namespace
+}  // namespace fup::gui
+
+namespace fup::gui {
+namespace {
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(pos), target->mapToGlobal(QPointF(pos)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+TEST(MainWindow, CommentTextFollowsTheMouseAndCanBeUndone)
+{
+    Editor editor;
+    editor.window->action(Cmd::ReadOnly)->trigger();
+    editor.window->action(Cmd::CommentText)->trigger();
+    Document& document = editor.haupt().document();
+    ASSERT_EQ(document.texts().size(), 1u);
+    TTexte& text = *document.texts().front();
+    const int startX = text.x;
+    editor.window->show();
+    QWidget* viewport = editor.window->sheetView().viewport();
+    const int zoom = document.zoom();
+    const QPoint grip(text.x * zoom - document.scrollX() + 3, text.y * zoom - document.scrollY() + 3);
+    sendMouse(viewport, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(viewport, QEvent::MouseMove, grip + QPoint(10 * zoom, 0), Qt::NoButton, Qt::LeftButton);
+    sendMouse(viewport, QEvent::MouseButtonRelease, grip + QPoint(10 * zoom, 0), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(text.x, startX + 10);
+    EXPECT_FALSE(text.dragging);
+    editor.haupt().edit().undo();
+    ASSERT_EQ(document.texts().size(), 1u);
+    EXPECT_EQ(document.texts().front()->x, startX);
 }
 
 }  // namespace
