@@ -92,8 +92,9 @@ TEST_F(Curves, FaultsInTheText)
         EXPECT_EQ(reporter.lines, c.errors) << c.what;
         EXPECT_EQ(ok, c.errors.empty()) << c.what;
         EXPECT_EQ(table.empty(), !c.errors.empty()) << c.what;
-        if (!table.empty())
+        if (!table.empty()) {
             EXPECT_EQ(table[33], 9) << c.what;
+        }
     }
 }
 
