@@ -148,8 +148,8 @@ std::vector<ParamSpec> parseParams(int type, std::string_view column)
         return params;
     std::map<std::string, int, std::less<>> seen;
     for (auto item : split(column, ';')) {
-        ParamSpec spec;
-        auto& p = spec.templ;
+        ParamSpec described;
+        auto& p = described.templ;
         const auto blank = item.find(' ');
         if (blank == std::string_view::npos)
             badRow(type, "parameter without kind");
@@ -170,7 +170,7 @@ std::vector<ParamSpec> parseParams(int type, std::string_view column)
                 p.value = std::string(item.substr(1, close - 1));
                 item = trim(item.substr(close + 1));
             } else if (!item.empty() && (item.front() == 'N' || item.front() == 'M')) {
-                spec.from = item.front() == 'N' ? DefaultFrom::N : DefaultFrom::M;
+                described.from = item.front() == 'N' ? DefaultFrom::N : DefaultFrom::M;
                 item = trim(item.substr(1));
             } else {
                 badRow(type, "parameter default");
@@ -194,7 +194,7 @@ std::vector<ParamSpec> parseParams(int type, std::string_view column)
         // Every parameter line on the sheet names its prompt: "K=0.5" reads better than a
         // bare number below a block with several parameters.
         p.showPrompt = true;
-        params.push_back(std::move(spec));
+        params.push_back(std::move(described));
     }
     if (params.size() > MaxParameters)
         badRow(type, "too many parameters");
@@ -281,21 +281,21 @@ int heightPresetOf(int type)
     return 0;
 }
 
-void expand(const std::vector<PinSpec>& specs, std::uint8_t kind, int n, int m,
+void expand(const std::vector<PinSpec>& described, std::uint8_t kind, int n, int m,
             std::vector<PinTemplate>& out)
 {
     int ordinal = 0;
-    for (const auto& spec : specs) {
+    for (const auto& pin : described) {
         auto add = [&](std::string name) {
-            out.push_back({std::move(name), kind, spec.valueType, spec.constCapable, ++ordinal});
+            out.push_back({std::move(name), kind, pin.valueType, pin.constCapable, ++ordinal});
         };
-        if (!spec.range) {
-            add(spec.name);
+        if (!pin.range) {
+            add(pin.name);
             continue;
         }
-        const int last = spec.last == CountN ? n : spec.last == CountM ? m : spec.last;
-        for (int i = spec.first; i <= last; ++i)
-            add(spec.name + std::to_string(i));
+        const int last = pin.last == CountN ? n : pin.last == CountM ? m : pin.last;
+        for (int i = pin.first; i <= last; ++i)
+            add(pin.name + std::to_string(i));
     }
 }
 
@@ -425,11 +425,11 @@ std::vector<Para_descriptor> typeParameters(int type, int n, int m)
     const auto* d = describe(type);
     if (!d)
         return params;
-    for (const auto& spec : d->params) {
-        auto p = spec.templ;
-        if (spec.from == DefaultFrom::N)
+    for (const auto& described : d->params) {
+        auto p = described.templ;
+        if (described.from == DefaultFrom::N)
             p.value = std::to_string(clampInputs(type, n));
-        else if (spec.from == DefaultFrom::M)
+        else if (described.from == DefaultFrom::M)
             p.value = std::to_string(clampOutputs(type, m));
         params.push_back(std::move(p));
     }
