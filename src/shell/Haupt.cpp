@@ -4,6 +4,7 @@
 #include "model/Constants.h"
 #include "model/Hierarchy.h"
 #include "model/Translate.h"
+#include "persistence/FrameFiles.h"
 #include "persistence/ProgramFile.h"
 
 #include <algorithm>
@@ -353,6 +354,7 @@ bool Haupt::handlesBlockCommand(BlockCommand command)
     case BlockCommand::Clone:
     case BlockCommand::CloneToOriginal:
     case BlockCommand::UpdateMacros:
+    case BlockCommand::Save:
         return true;
     default:
         return false;
@@ -383,6 +385,17 @@ void Haupt::blockCommand(TKiste& block, BlockCommand command)
     }
     if (command == BlockCommand::OpenInside && (block.type == 180 || block.type == 186)) {
         edit_->openSubProcess(block);
+        return;
+    }
+    if (command == BlockCommand::Save) {
+        if (!editContext().editable())
+            return;
+        MacroSaveContext context;
+        context.selectFrameActive = context_.frameSelected;
+        context.deferredMessage = [this](const std::string& text) { deferredBox_.request(text); };
+        context.askYesNo = [this](const std::string& question) { return dialogs_.askYesNo(question); };
+        saveMacroFile(document_, block, state_.dataDirectory, context);
+        view_.redisplay();
         return;
     }
     if (command != BlockCommand::OpenInside && editContext().editable())

@@ -218,3 +218,25 @@ TEST(HauptFile, SaveAsThenLoadAnotherProgram)
 
 }  // namespace
 }  // namespace fup
+
+namespace fup {
+namespace {
+
+TEST_F(HauptFixture, MacroSavedFromItsMenuEntry)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "fup-haupt-macro";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    haupt.state().dataDirectory = dir / "";
+    TKiste* macro = haupt.createBlockFromMenu(187);
+    ASSERT_NE(macro, nullptr);
+    macro->param("nam")->value = "KESSEL";
+    haupt.document().createBlock(13, 2, 1, macro->childPage, 4, 4, false);
+    ASSERT_TRUE(Haupt::handlesBlockCommand(*macro, BlockCommand::Save));
+    haupt.blockCommand(*macro, BlockCommand::Save);
+    EXPECT_TRUE(std::filesystem::exists(dir / "KESSEL.KR4"));
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace fup
