@@ -1,4 +1,5 @@
 #include "persistence/FrameText.h"
+#include "ScratchDirectory.h"
 #include "persistence/FrameFiles.h"
 
 #include "model/Translate.h"
@@ -503,7 +504,7 @@ struct FrameFiles : Frames {
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    const fs::path dir = fs::temp_directory_path() / "fup-frame-files";
+    const fs::path dir = fup::test::scratchDirectory("fup-frame-files");
     std::vector<std::string> deferred;
     std::vector<std::string> questions;
     bool overwrite = true;

@@ -1,4 +1,5 @@
 #include "model/Document.h"
+#include "ScratchDirectory.h"
 #include "persistence/FileText.h"
 #include "persistence/FrameText.h"
 #include "persistence/ProgramWriter.h"
@@ -52,7 +53,7 @@ struct FormatFixture : ::testing::Test {
         return runFupc(args, out, err);
     }
 
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "fupc-format-test";
+    const std::filesystem::path dir = fup::test::scratchDirectory("fupc-format-test");
     std::string canonical;
     std::ostringstream out;
     std::ostringstream err;

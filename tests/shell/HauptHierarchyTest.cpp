@@ -1,4 +1,5 @@
 #include "shell/Haupt.h"
+#include "ScratchDirectory.h"
 
 #include "model/Hierarchy.h"
 #include "model/HierarchyTestDialogs.h"
@@ -296,7 +297,7 @@ TEST_F(Hierarchy, UpdateMacrosAsksAndReplaces)
 
 TEST_F(Hierarchy, AMacroNameOfAnExistingMacroFileNeedsConsent)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "fup-hierarchy-macrofile";
+    const std::filesystem::path dir = fup::test::scratchDirectory("fup-hierarchy-macrofile");
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     { std::ofstream(dir / "Pumpe.KR4") << "()"; }

@@ -1,4 +1,5 @@
 #include "shell/Haupt.h"
+#include "ScratchDirectory.h"
 
 #include "platform/ManualTimers.h"
 
@@ -127,7 +128,7 @@ namespace {
 
 TEST(HauptFile, SavedProgramOpensAgainAtStartUp)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "fup-haupt-test";
+    const std::filesystem::path dir = fup::test::scratchDirectory("fup-haupt-test");
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     const std::string program = (dir / "pumpe.KR2").string();
@@ -180,7 +181,7 @@ namespace {
 
 TEST(HauptFile, SaveAsThenLoadAnotherProgram)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "fup-haupt-files";
+    const std::filesystem::path dir = fup::test::scratchDirectory("fup-haupt-files");
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     NullView view;
@@ -224,7 +225,7 @@ namespace {
 
 TEST_F(HauptFixture, MacroSavedFromItsMenuEntry)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "fup-haupt-macro";
+    const std::filesystem::path dir = fup::test::scratchDirectory("fup-haupt-macro");
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     haupt.state().dataDirectory = dir / "";

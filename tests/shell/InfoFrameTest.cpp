@@ -1,4 +1,5 @@
 #include "shell/InfoFrame.h"
+#include "ScratchDirectory.h"
 
 #include "platform/Dialogs.h"
 #include "platform/ManualTimers.h"
@@ -432,7 +433,7 @@ struct EditorRun {
 
 TEST(ProjectPanelInEditor, SettingsTravelWithTheProgramFile)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "fup-info-frame-test";
+    const std::filesystem::path dir = fup::test::scratchDirectory("fup-info-frame-test");
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     const std::string program = (dir / "anlage.KR2").string();
