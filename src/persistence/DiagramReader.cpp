@@ -268,4 +268,34 @@ TKiste* DiagramReader::blockWithIndex(int index) const
     return it == blocksByIndex_.end() ? nullptr : it->second;
 }
 
+bool DiagramReader::readBody(Tok code, const BodyMessages& messages)
+{
+    if (code == Tok::TEXTE) {
+        if (!readTexts()) {
+            steps_.summary("Fehlerhafte SPS_Datei(texten)");
+            return false;
+        }
+        code = steps_.nextSection();
+    }
+    if (code != Tok::KISTEN) {
+        steps_.fail(messages.blocksExpected);
+        return false;
+    }
+    if (!readBlocks()) {
+        steps_.summary(messages.blocks);
+        return false;
+    }
+    if (!steps_.section(Tok::KANTEN, messages.kantenExpected))
+        return false;
+    if (!readKanten()) {
+        steps_.summary(messages.kanten);
+        return false;
+    }
+    if (!resolveNeighbours()) {
+        steps_.summary(messages.neighbours);
+        return false;
+    }
+    return true;
+}
+
 } // namespace fup

@@ -45,6 +45,18 @@ class DiagramReader {
     // types of the nets are rebuilt from the pins.
     bool resolveNeighbours();
 
+    // The texts a failed step of readBody reports; program and frame files word them apart.
+    struct BodyMessages {
+        const char* blocksExpected;
+        const char* blocks;
+        const char* kantenExpected;
+        const char* kanten;
+        const char* neighbours;
+    };
+    // The body of a program or frame text from the section code after its head: the
+    // optional TEXTE section, KISTEN, KANTEN and the neighbour links.
+    bool readBody(Tok code, const BodyMessages& messages);
+
   private:
     struct ElementRecord {
         TKante* element = nullptr;

@@ -103,32 +103,8 @@ bool readFrameBody(Document& doc, ReadSteps& steps, const FramePlacement& placem
 
     DiagramReader diagram(doc, steps, result.fileVersion,
                           Placement{true, origin.x, origin.y, placement.keepNames});
-    if (code == Tok::TEXTE) {
-        if (!diagram.readTexts()) {
-            steps.summary("Fehlerhafte SPS_Datei(texten)");
-            return false;
-        }
-        code = steps.nextSection();
-    }
-    if (code != Tok::KISTEN) {
-        steps.fail("Frame-KISTEN erwartet");
-        return false;
-    }
-    if (!diagram.readBlocks()) {
-        steps.summary("Frame:parse Kisten");
-        return false;
-    }
-    if (!steps.section(Tok::KANTEN, "Frame-Kanten erwartet"))
-        return false;
-    if (!diagram.readKanten()) {
-        steps.summary("Frame:Parse Kanten");
-        return false;
-    }
-    if (!diagram.resolveNeighbours()) {
-        steps.summary("Frame:init Kanten");
-        return false;
-    }
-    return true;
+    return diagram.readBody(code, {txKey("Frame-KISTEN erwartet"), txKey("Frame:parse Kisten"), txKey("Frame-Kanten erwartet"),
+                                   txKey("Frame:Parse Kanten"), txKey("Frame:init Kanten")});
 }
 
 // Fresh instance numbers for the inserted insides, the top level onto the shown sheet.

@@ -291,32 +291,10 @@ bool readAll(Document& doc, ProgramSettings& settings, ReadSteps& steps, ReadRes
     }
 
     DiagramReader diagram(doc, steps, result.fileVersion);
-    code = steps.nextSection();
-    if (code == Tok::TEXTE) {
-        if (!diagram.readTexts()) {
-            steps.summary("Fehlerhafte SPS_Datei(texten)");
-            return false;
-        }
-        code = steps.nextSection();
-    }
-    if (code != Tok::KISTEN) {
-        steps.fail("KISTEN erwartet");
+    if (!diagram.readBody(steps.nextSection(),
+                          {txKey("KISTEN erwartet"), txKey("Fehlerhafte SPS_Datei(kisten)"), txKey("KANTEN erwartet"),
+                           txKey("Fehlerhafte SPS-Datei(kanten)"), txKey("Fehlerhafte SPS-Datei(initKanten)")}))
         return false;
-    }
-    if (!diagram.readBlocks()) {
-        steps.summary("Fehlerhafte SPS_Datei(kisten)");
-        return false;
-    }
-    if (!steps.section(Tok::KANTEN, "KANTEN erwartet"))
-        return false;
-    if (!diagram.readKanten()) {
-        steps.summary("Fehlerhafte SPS-Datei(kanten)");
-        return false;
-    }
-    if (!diagram.resolveNeighbours()) {
-        steps.summary("Fehlerhafte SPS-Datei(initKanten)");
-        return false;
-    }
 
     // The view: a page that names no sheet (a damaged file) would leave nothing to show.
     int page = view.page;
