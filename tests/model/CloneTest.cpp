@@ -1,7 +1,7 @@
 #include "model/Document.h"
 #include "model/StructuredTextPins.h"
 
-#include "model/HierarchyTestDialogs.h"
+#include "ScriptedDialogs.h"
 #include "shell/RecordingReporter.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "model/Document.h"
 #include "model/Lock.h"
 
-#include "model/HierarchyTestDialogs.h"
+#include "ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "ScratchDirectory.h"
 
 #include "model/Hierarchy.h"
-#include "model/HierarchyTestDialogs.h"
+#include "ScriptedDialogs.h"
 #include "platform/ManualTimers.h"
 
 #include <gtest/gtest.h>

@@ -3,21 +3,28 @@
 #include "platform/Dialogs.h"
 
 #include <deque>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace fup::test {
 
-// Dialogs that answer from scripts and keep every question as one line:
+// Dialogs for tests: they answer from scripts and keep every question as one line:
 // "password:caption|prompt|initial", "input:caption|prompt|initial", "yesno:text",
-// "ync:text". An empty script answers like a cancelled dialog (or No).
+// "ync:text", "open:caption", "save:caption", "dir:caption". Message boxes are kept in
+// `boxes`. An empty script answers like a cancelled dialog (or No); `file`, when set,
+// answers every open and save question whose script is empty.
 class ScriptedDialogs final : public platform::Dialogs {
   public:
     std::deque<std::optional<std::string>> passwords;
     std::deque<std::optional<std::string>> inputs;
     std::deque<bool> yesNo;
     std::deque<platform::Answer> yesNoCancel;
+    std::deque<std::optional<std::filesystem::path>> openFiles;
+    std::deque<std::optional<std::filesystem::path>> saveFiles;
+    std::deque<std::optional<std::filesystem::path>> directories;
+    std::optional<std::filesystem::path> file;
     std::vector<std::string> asked;
     std::vector<std::string> boxes;
 
@@ -44,19 +51,22 @@ class ScriptedDialogs final : public platform::Dialogs {
         asked.push_back("password:" + caption + "|" + prompt + "|" + initial);
         return take(passwords, std::optional<std::string>());
     }
-    std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
+    std::optional<std::filesystem::path> openFileName(const std::string& caption, const std::filesystem::path&,
                                                       const std::string&) override
     {
-        return std::nullopt;
+        asked.push_back("open:" + caption);
+        return take(openFiles, file);
     }
-    std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
+    std::optional<std::filesystem::path> saveFileName(const std::string& caption, const std::filesystem::path&,
                                                       const std::string&) override
     {
-        return std::nullopt;
+        asked.push_back("save:" + caption);
+        return take(saveFiles, file);
     }
-    std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
+    std::optional<std::filesystem::path> directory(const std::string& caption, const std::filesystem::path&) override
     {
-        return std::nullopt;
+        asked.push_back("dir:" + caption);
+        return take(directories, std::optional<std::filesystem::path>());
     }
 
   private:
