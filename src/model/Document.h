@@ -177,6 +177,9 @@ class Document {
     // Puts the blocks of each inside directly before their macro or automat, recursively,
     // then renumbers.
     void restoreInsideFirstOrder();
+    // Exchanges the blocks at two places of the block list (1-based); their numbers stay
+    // until the next renumbering. Places outside the list are ignored.
+    void swapBlockPlaces(int a, int b);
 
     // --- pins and counts -------------------------------------------------------------------
     // A new pin of the block, on its edge; appended to the wire list, or inserted directly

@@ -215,4 +215,12 @@ void Document::restoreInsideFirstOrder()
     renumber();
 }
 
+void Document::swapBlockPlaces(int a, int b)
+{
+    const int count = static_cast<int>(blocks_.size());
+    if (a < 1 || b < 1 || a > count || b > count)
+        return;
+    std::swap(blocks_[static_cast<std::size_t>(a - 1)], blocks_[static_cast<std::size_t>(b - 1)]);
+}
+
 } // namespace fup

@@ -781,8 +781,39 @@ bool EditCommands::goToBlock(int number)
         return false;
     doc.resetColours();
     block->colour = colour::Red;
+    if (block->sheet >= FirstInstanceNumber) {
+        // "<-- Zurueck" leads back to the macro block the search went into.
+        haupt_.enteredBySearch_ = true;
+        markConnectedPorts(doc, block->sheet);
+    }
     foundLast_ = number;
+    haupt_.refreshMenus();
     updateCaption();
+    repaint();
+    return true;
+}
+
+bool EditCommands::shiftSelectedBlocks(int step)
+{
+    if (!editable())
+        return false;
+    Document& doc = haupt_.document_;
+    const std::vector<TKiste*>& list = doc.blocks();
+    const int count = static_cast<int>(list.size());
+    // Decided on the list as it is: a block whose neighbour in that direction is selected
+    // too stays, so the swaps below never share a place.
+    std::vector<int> moving;
+    for (int place = 0; place < count; ++place) {
+        const int target = place + step;
+        if (list[place]->selected && target >= 0 && target < count && !list[target]->selected)
+            moving.push_back(place);
+    }
+    if (moving.empty())
+        return false;
+    storeUndo();
+    for (int place : moving)
+        doc.swapBlockPlaces(place + 1, place + 1 + step);
+    doc.restoreInsideFirstOrder();
     repaint();
     return true;
 }
@@ -855,6 +886,12 @@ bool EditCommands::keyPress(EditKey key, const KeyModifiers& modifiers, PixelPoi
     case EditKey::B:
         findNext(-1);
         return true;
+    case EditKey::Home:
+        shiftSelectedBlocks(1);
+        return true;
+    case EditKey::End:
+        shiftSelectedBlocks(-1);
+        return true;
     default:
         return false;
     }
@@ -866,6 +903,7 @@ bool EditCommands::keyRelease(EditKey key, const KeyModifiers&, PixelPoint mouse
     switch (key) {
     case EditKey::Escape:
         clearSelectFrame();
+        variableList_.hide();
         panning_ = false;
         haupt_.gestures().reset();
         repaint();

@@ -5,6 +5,7 @@
 #include "shell/Gestures.h"
 #include "shell/ProgStack.h"
 #include "shell/UndoBuffer.h"
+#include "shell/VariableList.h"
 
 #include <functional>
 #include <memory>
@@ -138,6 +139,12 @@ class EditCommands {
     void findNext(int step);
     bool goToBlock(int number);
     int foundLast() const { return foundLast_; }
+    // Home (+1) / End (-1): every selected block takes the next or the previous place in
+    // the block list, unless it is at the end or a selected block holds that place; the
+    // inside-first order is kept and all blocks renumbered. False when nothing moved.
+    bool shiftSelectedBlocks(int step);
+    // "Variablen-Liste" / "Suche Variable".
+    VariableList& variableList() { return variableList_; }
 
     // --- context menu, keys, caption ---------------------------------------------------------
     SheetMenu sheetMenu() const;
@@ -170,6 +177,7 @@ class EditCommands {
     bool restoreSnapshot(const std::string& text, bool asLoaded);
 
     Haupt& haupt_;
+    VariableList variableList_{haupt_};
     std::unique_ptr<TUndoBuffer> undo_;
     SelectState state_ = SelectState::None;
     FrameRect rect_;
