@@ -90,17 +90,6 @@ std::optional<std::filesystem::path> referencedProgramFile(const TKiste& block,
 bool findRecursiveCalls(Document& doc, const std::string& processName,
                         const std::function<bool(const std::string& name)>& onStack);
 
-// --- consistency ----------------------------------------------------------------------------
-
-// Content fingerprint of a macro or automat: a sum over the blocks of its inside, their
-// wiring inside, variable names and the parameters of ports and formulas; nested insides
-// contribute their own fingerprint.
-std::uint32_t contentFingerprint(const Document& doc, const TKiste& block);
-// Macros and automats of the same name must have the same content. A missing or empty
-// name is an error that ends the check; unequal automats are errors, unequal macros an
-// entry without prefix; both blocks of every unequal pair turn red. False on an error.
-bool checkMacroNames(Document& doc);
-
 // --- "Update Macros" ----------------------------------------------------------------------
 
 struct UpdateMacrosDialogs {

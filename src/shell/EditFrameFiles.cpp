@@ -1,6 +1,7 @@
 // Frame, macro and automat files from the file menu.
 #include "shell/EditCommands.h"
 
+#include "codegen/MacroChecks.h"
 #include "model/Hierarchy.h"
 #include "model/Translate.h"
 #include "persistence/FrameFiles.h"
@@ -54,7 +55,7 @@ void EditCommands::loadMacro(bool automat)
     storeUndo();
     MacroLoadContext context;
     context.editMode = haupt_.state_.mode == EditorMode::Edit;
-    context.macroChecks = [this] { return checkMacroNames(haupt_.document_); };
+    context.macroChecks = [this] { return macroConsistencyChecks(haupt_.document_); };
     loadMacroFile(haupt_.document_, *file, context);
     haupt_.document_.renumber();
     repaint();

@@ -1,3 +1,4 @@
+#include "codegen/MacroChecks.h"
 #include "model/Document.h"
 #include "model/Hierarchy.h"
 
@@ -124,7 +125,7 @@ TEST_F(UpdateMacros, CopiesAreReplacedAndKeepTheirOutsideConnections)
     EXPECT_EQ(doc.instanceCounter(), 203);
     EXPECT_EQ(adders, 3);
     EXPECT_EQ(texts, 3);
-    EXPECT_TRUE(checkMacroNames(doc));
+    EXPECT_TRUE(macroConsistencyChecks(doc));
     for (const TKiste* b : doc.blocks())
         EXPECT_FALSE(b->selected);
     EXPECT_EQ(chosen->colour, chosen->normalColour);

@@ -1,6 +1,7 @@
 #include "shell/Haupt.h"
 #include "ScratchDirectory.h"
 
+#include "codegen/MacroChecks.h"
 #include "model/Hierarchy.h"
 #include "ScriptedDialogs.h"
 #include "platform/ManualTimers.h"
@@ -330,7 +331,7 @@ TEST(HauptHierarchyCommands, EveryHierarchyEntryIsCarriedOut)
     EXPECT_TRUE(Haupt::handlesBlockCommand(*macro, BlockCommand::OpenInside));
     // A sub-process opens its program file through the editing commands.
     EXPECT_TRUE(Haupt::handlesBlockCommand(*sub, BlockCommand::OpenInside));
-    EXPECT_FALSE(Haupt::handlesBlockCommand(BlockCommand::OpenEditor));
+    EXPECT_TRUE(Haupt::handlesBlockCommand(BlockCommand::OpenEditor));
     for (BlockCommand c : {BlockCommand::Lock, BlockCommand::Unlock, BlockCommand::ConnectPort,
                            BlockCommand::DisconnectPort, BlockCommand::Clone, BlockCommand::CloneToOriginal,
                            BlockCommand::UpdateMacros})

@@ -1,10 +1,10 @@
 // Macros and automats of one name must have the same content.
-#include "model/Hierarchy.h"
+#include "codegen/MacroChecks.h"
+
 #include "model/HierarchyNames.h"
 #include "model/Reporter.h"
 #include "model/Translate.h"
 
-#include <cstdlib>
 #include <unordered_set>
 
 namespace fup {
@@ -13,7 +13,7 @@ namespace {
 
 class Fingerprint {
   public:
-    explicit Fingerprint(const Document& doc) : doc_(doc) {}
+    Fingerprint(const Document& doc, const CompileFields& fields) : doc_(doc), fields_(fields) {}
 
     std::uint32_t of(const TKiste& block)
     {
@@ -31,34 +31,29 @@ class Fingerprint {
             if (b->sheet != page)
                 continue;
             const std::int64_t type = b->type;
+            const BlockCompileFields& nets = fields_.of(*b);
             add(type);
             if (isMacroOrAutomat(b->type))
                 add(of(*b));
-            if (b->type == 178 || b->type == 182 || b->type == 184) {
+            if (isMacroInPort(b->type)) {
                 if (b->portConnected())
                     add(type);
             } else {
-                // The input entries: wired inputs and inputs with a variable or constant.
-                for (const TKante* pin : b->pins) {
-                    if (!pin->isInput())
-                        continue;
-                    const TKante* source = netSource(*pin);
-                    if (!source && pin->varType == var::None)
-                        continue;
-                    if (source && source->owner && source->owner->sheet == page) {
-                        add(type * source->owner->type);
-                        addText(source->varText, 1);
+                for (const InputEntry& entry : nets.inputs) {
+                    if (entry.wired() && entry.source->block->sheet == page) {
+                        add(type * entry.source->block->type);
+                        addText(entry.sourcePin->varText, 1);
                     }
-                    addText(pin->varText, 1);
+                    addText(entry.inputPin->varText, 1);
                 }
             }
-            for (const TKante* pin : b->pins) {
-                if (!pin->isOutput() || pin->sheet != page)
+            for (const OutputRecord& output : nets.outputs) {
+                if (output.pin->sheet != page)
                     continue;
-                if (pin->neighbourCount == 0)
+                if (output.pin->neighbourCount == 0)
                     add(type);
                 add(type * type);
-                addText(pin->varText, 1);
+                addText(output.pin->varText, 1);
             }
             const bool portOrAutomatPart = isMacroPort(b->type) || (b->type >= 188 && b->type <= 194);
             const bool formula = b->type == 64 || b->type == 113;
@@ -80,22 +75,24 @@ class Fingerprint {
 
   private:
     const Document& doc_;
+    const CompileFields& fields_;
     std::unordered_set<int> open_;
 };
 
-const Para_descriptor* nameParameter(const TKiste& block)
-{
-    return block.param("nam");
-}
-
 } // namespace
 
-std::uint32_t contentFingerprint(const Document& doc, const TKiste& block)
+std::uint32_t contentFingerprint(const Document& doc, const CompileFields& fields, const TKiste& block)
 {
-    return Fingerprint(doc).of(block);
+    return Fingerprint(doc, fields).of(block);
 }
 
-bool checkMacroNames(Document& doc)
+std::uint32_t contentFingerprint(Document& doc, const TKiste& block)
+{
+    CompileFields fields;
+    return buildNets(doc, fields) ? contentFingerprint(doc, fields, block) : 0;
+}
+
+bool checkMacroNames(Document& doc, const CompileFields& fields)
 {
     std::vector<TKiste*> blocks;
     std::vector<std::uint32_t> prints;
@@ -103,13 +100,13 @@ bool checkMacroNames(Document& doc)
         if (!isMacroOrAutomat(b->type))
             continue;
         blocks.push_back(b);
-        prints.push_back(contentFingerprint(doc, *b));
+        prints.push_back(contentFingerprint(doc, fields, *b));
     }
     bool ok = true;
     std::string lastReported;
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         TKiste& m = *blocks[i];
-        const Para_descriptor* nam = nameParameter(m);
+        const Para_descriptor* nam = m.param("nam");
         if (!nam) {
             doc.reporter().error(&m, tx("Par:Name nicht gefunden"), ok);
             return false;
@@ -121,7 +118,7 @@ bool checkMacroNames(Document& doc)
         }
         for (std::size_t j = i + 1; j < blocks.size(); ++j) {
             TKiste& n = *blocks[j];
-            const Para_descriptor* otherName = nameParameter(n);
+            const Para_descriptor* otherName = n.param("nam");
             if (!otherName || names::key(otherName->value) != name || prints[j] == prints[i])
                 continue;
             const std::string pair = m.name + "," + n.name + "  name=" + name;
@@ -138,6 +135,12 @@ bool checkMacroNames(Document& doc)
         }
     }
     return ok;
+}
+
+bool macroConsistencyChecks(Document& doc)
+{
+    CompileFields fields;
+    return buildNets(doc, fields) && checkMacroNames(doc, fields);
 }
 
 } // namespace fup

@@ -1,3 +1,4 @@
+#include "codegen/MacroChecks.h"
 #include "model/Document.h"
 #include "model/Hierarchy.h"
 
@@ -48,12 +49,14 @@ TEST_F(MacroNames, EqualCopiesPassChangedOnesAreMarked)
     TKiste* c = macro("regler");
     EXPECT_EQ(contentFingerprint(doc, *a), contentFingerprint(doc, *b));
     EXPECT_NE(contentFingerprint(doc, *a), 0u);
-    EXPECT_TRUE(checkMacroNames(doc));
+    EXPECT_TRUE(macroConsistencyChecks(doc));
     EXPECT_TRUE(reporter.lines.empty());
 
-    // What makes a copy different: a variable name, a wire, a port parameter.
+    // What makes a copy different: a variable name, a name on an open input, a wire, a
+    // port parameter.
     const std::function<void(TKiste&)> changes[] = {
         [&](TKiste& m) { adderIn(m)->outputPin(1)->varText = "aus"; },
+        [&](TKiste& m) { EXPECT_TRUE(doc.setVariableName(*adderIn(m)->inputPin(2), "K")); },
         [&](TKiste& m) { doc.removeElement(*adderIn(m)->inputPin(1), false); },
         [&](TKiste& m) {
             for (TKiste* k : doc.blocks())
@@ -68,7 +71,7 @@ TEST_F(MacroNames, EqualCopiesPassChangedOnesAreMarked)
     }
 
     reporter.lines.clear();
-    EXPECT_TRUE(checkMacroNames(doc)); // unequal macros are not an error
+    EXPECT_TRUE(macroConsistencyChecks(doc)); // unequal macros are not an error
     const std::string pairAc = a->name + "," + c->name + "  name=REGLER";
     const std::string pairBc = b->name + "," + c->name + "  name=REGLER";
     EXPECT_EQ(reporter.lines, (std::vector<std::string>{"W:Ungleiche Macros gleichen Namens: " + pairAc,
@@ -103,7 +106,7 @@ TEST_F(MacroNames, UnequalAutomatsAreErrors)
     TKiste* a = macro("Ablauf", 188);
     TKiste* b = macro("Ablauf", 188);
     doc.createBlock(190, 1, 1, b->childPage, 20, 2, false);
-    EXPECT_FALSE(checkMacroNames(doc));
+    EXPECT_FALSE(macroConsistencyChecks(doc));
     EXPECT_EQ(reporter.lines.front(),
               "E:Ungleiche Automaten gleichen Namens: " + a->name + "," + b->name + "  name=ABLAUF");
 }
@@ -112,12 +115,12 @@ TEST_F(MacroNames, MissingOrEmptyNamesEndTheCheck)
 {
     TKiste* a = macro("  ");
     macro("x");
-    EXPECT_FALSE(checkMacroNames(doc));
+    EXPECT_FALSE(macroConsistencyChecks(doc));
     EXPECT_EQ(reporter.lines, std::vector<std::string>{"E:Namenloser Baustein !"});
 
     reporter.lines.clear();
     a->params.clear();
-    EXPECT_FALSE(checkMacroNames(doc));
+    EXPECT_FALSE(macroConsistencyChecks(doc));
     EXPECT_EQ(reporter.lines, std::vector<std::string>{"E:Par:Name nicht gefunden"});
 }
 
