@@ -168,8 +168,11 @@ std::vector<BlockMenuItem> blockContextMenu(const TKiste& block, const BlockMenu
     }
     if (t == 180 || t == 186 || isMacroOrAutomat(t))
         add(BlockCommand::OpenInside, "Oeffnen");
-    if (t == 81 || t == 82)
+    if (t == 81 || t == 82) {
+        // The editor window takes one text at a time.
         add(BlockCommand::OpenEditor, "Oeffnen");
+        items.back().enabled = !context.textEditorBusy;
+    }
     if (editing && t == 81)
         add(BlockCommand::Clone, "Klonen");
     if (editing && t == 82)

@@ -132,11 +132,13 @@ enum class BlockCommand {
 struct BlockMenuItem {
     BlockCommand command;
     std::string caption;
+    bool enabled = true;
 };
 
 struct BlockMenuContext {
     EditContext edit;
-    bool insideMother = false; // a macro or automat inside is on screen
+    bool insideMother = false;   // a macro or automat inside is on screen
+    bool textEditorBusy = false; // the text editor window holds a block or a comment text
 };
 
 // Empty when no menu is shown at all (Online mode while not connected).

@@ -57,6 +57,24 @@ Haupt::Haupt(MainView& view, platform::Dialogs& dialogs, platform::TimerService&
     };
     edit_->projectInfoReset = [this] { infoFrame_->reset(); };
     edit_->projectInfoRefresh = [this] { infoFrame_->refresh(); };
+
+    TextEditorSession::Host editorHost;
+    editorHost.editContext = [this] { return editContext(); };
+    editorHost.undoSnapshot = [this] {
+        if (undoSnapshot)
+            undoSnapshot();
+    };
+    editorHost.redisplay = [this] { view_.redisplay(); };
+    editorHost.log = [this](const std::string& line) { reporter_.log(line); };
+    textEditor_ = std::make_unique<TextEditorSession>(document_, dialogs_, std::move(editorHost));
+    textEditor_->show = [this](const std::string& text) {
+        if (openCommentEditor)
+            openCommentEditor(text);
+    };
+    textEditor_->hide = [this] {
+        if (closeCommentEditor)
+            closeCommentEditor();
+    };
 }
 
 std::filesystem::path Haupt::programFile() const
@@ -351,6 +369,7 @@ bool Haupt::handlesBlockCommand(BlockCommand command)
     case BlockCommand::ConnectPort:
     case BlockCommand::DisconnectPort:
     case BlockCommand::OpenInside:
+    case BlockCommand::OpenEditor:
     case BlockCommand::Clone:
     case BlockCommand::CloneToOriginal:
     case BlockCommand::UpdateMacros:
@@ -366,6 +385,8 @@ bool Haupt::handlesBlockCommand(const TKiste& block, BlockCommand command)
     if (command == BlockCommand::OpenInside && !isMacroOrAutomat(block.type) && block.type != 180 &&
         block.type != 186)
         return false;
+    if (command == BlockCommand::OpenEditor && block.type != 81 && block.type != 82)
+        return false;
     return handlesBlockCommand(command);
 }
 
@@ -374,6 +395,7 @@ BlockMenuContext Haupt::blockMenuContext() const
     BlockMenuContext context;
     context.edit = editContext();
     context.insideMother = document_.mother() != nullptr;
+    context.textEditorBusy = textEditor_->attached();
     return context;
 }
 
@@ -398,7 +420,7 @@ void Haupt::blockCommand(TKiste& block, BlockCommand command)
         view_.redisplay();
         return;
     }
-    if (command != BlockCommand::OpenInside && editContext().editable())
+    if (command != BlockCommand::OpenInside && command != BlockCommand::OpenEditor && editContext().editable())
         edit_->storeUndo();
     if (hierarchyBlockCommand(block, command))
         return;

@@ -14,6 +14,7 @@
 #include "shell/MenuState.h"
 #include "shell/MessageReporter.h"
 #include "shell/ParameterFrame.h"
+#include "shell/TextEditorSession.h"
 #include "shell/WireLayer.h"
 
 #include <filesystem>
@@ -149,11 +150,14 @@ public:
     void textCommand(TTexte& text, TextCommand command);
     // The multi-line editor: the comment text it holds, if any, and leaving it with the
     // edited text. False when the user chose to stay in the editor.
-    std::optional<std::uint64_t> commentInEditor() const { return commentInEditor_; }
+    std::optional<std::uint64_t> commentInEditor() const { return textEditor_->commentId(); }
     bool finishMultilineComment(const std::string& edited);
-    // Shows the multi-line editor with a comment text (caption "Kommentar-Text"); without
-    // it "Bearbeiten mehrzeilig" does nothing. closeCommentEditor hides it again when its
-    // text is removed.
+    // The text editor window shared by comment texts ("Bearbeiten mehrzeilig") and
+    // structured-text blocks ("Oeffnen"): what it holds and what its commands do.
+    TextEditorSession& textEditor() { return *textEditor_; }
+    // Shows that window with the text it now holds (its caption, menu and read-only state
+    // come from textEditor()); without it neither command opens anything.
+    // closeCommentEditor hides it again when what it holds goes away.
     std::function<void(const std::string& text)> openCommentEditor;
     std::function<void()> closeCommentEditor;
     // Taken before a command changes a comment text.
@@ -221,13 +225,13 @@ private:
     int parameterBlockType_ = 0;
     std::unique_ptr<WireLayer> gestures_;
 
-    // Comment texts: the deferred removal and the text in the multi-line editor, by id,
-    // since either may be gone by the time they are looked at.
+    // Comment texts: the deferred removal, by id, since the text may be gone by the time
+    // it is looked at; the text editor window.
     void removePendingText();
     void highlightOnly(TTexte& text);
     std::unique_ptr<platform::Timer> textRemoveTimer_;
     std::optional<std::uint64_t> pendingTextRemoval_;
-    std::optional<std::uint64_t> commentInEditor_;
+    std::unique_ptr<TextEditorSession> textEditor_;
 
     // Hierarchy (HauptHierarchy.cpp).
     void installHierarchyHooks();

@@ -2,7 +2,6 @@
 // back, the password lock, ports, clones and "Update Macros".
 #include "shell/Haupt.h"
 
-#include "codegen/MacroChecks.h"
 #include "model/Hierarchy.h"
 #include "model/StructuredTextPins.h"
 #include "model/Translate.h"
@@ -27,8 +26,9 @@ void Haupt::installHierarchyHooks()
     };
     hooks.structuredTextChanged = [this](TKiste& block, const std::string& oldName) {
         stParametersChanged(document_, block, oldName, dialogs_);
+        textEditor_->followRename(block, oldName);
     };
-    hooks.macroChecks = [this](TKiste&) { return macroConsistencyChecks(document_); };
+    hooks.macroChecks = [this](TKiste&) { return checkMacroNames(document_); };
     hooks.confirmMacroValues = [this](const TKiste&, const std::vector<std::string>& values) {
         if (values.empty())
             return true;
@@ -55,6 +55,10 @@ bool Haupt::hierarchyBlockCommand(TKiste& block, BlockCommand command)
     case BlockCommand::OpenInside:
         KisteExpand(block);
         return true;
+    case BlockCommand::OpenEditor:
+        if (openCommentEditor && textEditor_->attachBlock(block))
+            refreshMenus();
+        return true;
     case BlockCommand::Lock:
         if (!state_.readOnly && isMacroOrAutomat(block.type))
             passwords_.lock(block, dialogs_, deferred);
@@ -75,13 +79,20 @@ bool Haupt::hierarchyBlockCommand(TKiste& block, BlockCommand command)
         view_.redisplay();
         return true;
     case BlockCommand::Clone:
-        if (edit.editable() && cloneStBlock(document_, block, dialogs_))
+    case BlockCommand::CloneToOriginal: {
+        if (!edit.editable())
+            return true;
+        // Both may ask for a new name first; the text editor follows it.
+        const Para_descriptor* name = block.param("nam");
+        const std::string oldName = name ? name->value : std::string();
+        const bool done = command == BlockCommand::Clone ? cloneStBlock(document_, block, dialogs_) != nullptr
+                                                         : uncloneStBlock(document_, block, dialogs_);
+        if (done) {
+            textEditor_->followRename(block, oldName);
             view_.redisplay();
+        }
         return true;
-    case BlockCommand::CloneToOriginal:
-        if (edit.editable() && uncloneStBlock(document_, block, dialogs_))
-            view_.redisplay();
-        return true;
+    }
     case BlockCommand::UpdateMacros:
         if (edit.editable() && !pendingRemoval_) {
             UpdateMacrosDialogs questions;
@@ -178,7 +189,7 @@ bool Haupt::PopZurueckMacro()
     if (enclosing)
         markConnectedPorts(document_, page);
     if (state_.mode == EditorMode::Edit)
-        macroConsistencyChecks(document_);
+        checkMacroNames(document_);
     open->colour = colour::Green;
     view_.redisplay();
     return true;

@@ -23,8 +23,15 @@ std::vector<TextMenuItem> Haupt::textMenu(const TTexte& text) const
     TextMenuContext context;
     context.edit = editContext();
     context.removalPending = pendingTextRemoval_.has_value() || pendingRemoval_ != nullptr;
-    context.editorBusy = commentInEditor_.has_value();
-    return textContextMenu(text, context);
+    context.editorBusy = textEditor_->commentId().has_value();
+    std::vector<TextMenuItem> items = textContextMenu(text, context);
+    // A program in the editor leaves removing and single-line editing alone, but the
+    // editor takes one thing at a time.
+    if (textEditor_->holdsBlock())
+        for (TextMenuItem& item : items)
+            if (item.command == TextCommand::EditMultiline)
+                item.enabled = false;
+    return items;
 }
 
 void Haupt::highlightOnly(TTexte& text)
@@ -64,11 +71,9 @@ void Haupt::textCommand(TTexte& text, TextCommand command)
         break;
     }
     case TextCommand::EditMultiline:
-        if (commentInEditor_ || !openCommentEditor)
+        if (!openCommentEditor || !textEditor_->attachComment(text))
             return;
-        commentInEditor_ = id;
         highlightOnly(text);
-        openCommentEditor(text.text);
         break;
     case TextCommand::ChangeSize:
         if (undoSnapshot)
@@ -86,30 +91,9 @@ void Haupt::textCommand(TTexte& text, TextCommand command)
 
 bool Haupt::finishMultilineComment(const std::string& edited)
 {
-    if (!commentInEditor_)
+    if (!textEditor_->commentId())
         return true;
-    if (TTexte* text = document_.findText(*commentInEditor_)) {
-        const std::string result = enteredComment(edited, true);
-        if (result != text->text) {
-            switch (dialogs_.askYesNoCancel(tx("Möchten Sie die Änderungen an diesem Text speichern?"))) {
-            case platform::Answer::Cancel:
-                return false;
-            case platform::Answer::Yes:
-                // The question ran its own event loop: look again.
-                if ((text = document_.findText(*commentInEditor_))) {
-                    if (undoSnapshot)
-                        undoSnapshot();
-                    text->text = result;
-                }
-                break;
-            case platform::Answer::No:
-                break;
-            }
-        }
-    }
-    commentInEditor_.reset();
-    view_.redisplay();
-    return true;
+    return textEditor_->leave(edited);
 }
 
 void Haupt::removePendingText()
@@ -117,11 +101,7 @@ void Haupt::removePendingText()
     const auto id = std::exchange(pendingTextRemoval_, std::nullopt);
     if (!id)
         return;
-    if (commentInEditor_ == id) {
-        commentInEditor_.reset();
-        if (closeCommentEditor)
-            closeCommentEditor();
-    }
+    textEditor_->forgetComment(*id);
     document_.removeText(*id);
     view_.redisplay();
 }

@@ -1,7 +1,6 @@
 #include "shell/Haupt.h"
 #include "ScratchDirectory.h"
 
-#include "codegen/MacroChecks.h"
 #include "model/Hierarchy.h"
 #include "ScriptedDialogs.h"
 #include "platform/ManualTimers.h"
