@@ -2,6 +2,7 @@
 // back, the password lock, ports, clones and "Update Macros".
 #include "shell/Haupt.h"
 
+#include "codegen/MacroChecks.h"
 #include "model/Hierarchy.h"
 #include "model/StructuredTextPins.h"
 #include "model/Translate.h"
@@ -28,7 +29,7 @@ void Haupt::installHierarchyHooks()
         stParametersChanged(document_, block, oldName, dialogs_);
         textEditor_->followRename(block, oldName);
     };
-    hooks.macroChecks = [this](TKiste&) { return checkMacroNames(document_); };
+    hooks.macroChecks = [this](TKiste&) { return macroConsistencyChecks(document_); };
     hooks.confirmMacroValues = [this](const TKiste&, const std::vector<std::string>& values) {
         if (values.empty())
             return true;
@@ -189,7 +190,7 @@ bool Haupt::PopZurueckMacro()
     if (enclosing)
         markConnectedPorts(document_, page);
     if (state_.mode == EditorMode::Edit)
-        checkMacroNames(document_);
+        macroConsistencyChecks(document_);
     open->colour = colour::Green;
     view_.redisplay();
     return true;

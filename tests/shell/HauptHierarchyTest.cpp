@@ -1,6 +1,7 @@
 #include "shell/Haupt.h"
 #include "ScratchDirectory.h"
 
+#include "codegen/MacroChecks.h"
 #include "model/Hierarchy.h"
 #include "ScriptedDialogs.h"
 #include "platform/ManualTimers.h"
