@@ -5,6 +5,7 @@
 #include "gui/MessageWindow.h"
 #include "gui/ParameterFrameWidget.h"
 #include "gui/SheetView.h"
+#include "gui/VariableListWidget.h"
 #include "model/Catalogue.h"
 #include "model/Translate.h"
 
@@ -82,6 +83,10 @@ MainWindow::MainWindow(std::unique_ptr<platform::Dialogs> dialogs)
     errorDock_->hide();
     addDockWidget(Qt::BottomDockWidgetArea, errorDock_);
     connect(errorListWidget_, &ErrorListWidget::visibilityWanted, errorDock_, &QDockWidget::setVisible);
+
+    // The variable list floats over the sheet at the window's right edge.
+    auto* variables = new VariableListWidget(haupt_->edit().variableList(), this);
+    haupt_->edit().variableList().changed = [variables] { variables->refresh(); };
 
     buildPanels();
     buildMenus();
@@ -166,6 +171,7 @@ void MainWindow::buildMenus()
         connect(action, &QAction::triggered, this, [this, mode = mode] { haupt_->setParameterDisplay(mode); });
     }
     show->addSeparator();
+    addEditAction(show, txKey("Variablen-Liste"), [](EditCommands& e) { e.variableList().toggle(); });
     QAction* messages = addKeyedAction(show, "Meldungs-Fenster");
     connect(messages, &QAction::triggered, this, [this] {
         messageWindow_->setVisible(!messageWindow_->isVisible());
@@ -232,6 +238,7 @@ void MainWindow::buildEditMenus()
     addEditAction(edit, "Einfuegen          V", [this](EditCommands& e) { e.paste(mouseOnSheet()); }, Cmd::Paste);
     edit->addSeparator();
     addEditAction(edit, "Suche Baustein                 F", [](EditCommands& e) { e.findBlock(); });
+    addEditAction(edit, txKey("Suche Variable"), [](EditCommands& e) { e.variableList().toggle(); });
     edit->addSeparator();
     QAction* comment = addKeyedAction(edit, "KommentarText");
     connect(comment, &QAction::triggered, this, [this] {
