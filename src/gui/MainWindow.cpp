@@ -5,6 +5,7 @@
 #include "gui/MessageWindow.h"
 #include "gui/ParameterFrameWidget.h"
 #include "gui/SheetView.h"
+#include "gui/TextEditorWindow.h"
 #include "gui/VariableListWidget.h"
 #include "model/Catalogue.h"
 #include "model/Translate.h"
@@ -72,6 +73,9 @@ MainWindow::MainWindow(std::unique_ptr<platform::Dialogs> dialogs)
     haupt_ = std::make_unique<Haupt>(*this, *dialogs_, timers_);
     sheetView_ = new SheetView(*haupt_, this);
     setCentralWidget(sheetView_);
+    textEditor_ = new TextEditorWindow(*haupt_, this);
+    haupt_->openCommentEditor = [this](const std::string& text) { textEditor_->open(text); };
+    haupt_->closeCommentEditor = [this] { textEditor_->hide(); };
 
     errorListWidget_ = new ErrorListWidget(
         haupt_->errorList(), [this](int number) { haupt_->showBlockNumber(number); }, this);
@@ -375,11 +379,17 @@ void MainWindow::showWindow(WindowShow how)
 
 void MainWindow::closeWindow() { close(); }
 
-void MainWindow::redisplay() { sheetView_->refresh(); }
+void MainWindow::redisplay()
+{
+    // What the text editor holds may have gone with the change.
+    haupt_->textEditor().verify();
+    sheetView_->refresh();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!haupt_->FormCloseQuery()) {
+    // The text editor asks about its unsaved text first; staying there keeps both open.
+    if (!haupt_->FormCloseQuery() || (textEditor_->isVisible() && !textEditor_->close())) {
         event->ignore();
         return;
     }

@@ -24,6 +24,7 @@ class InfoFrameWidget;
 class ParameterFrameWidget;
 class MessageWindow;
 class SheetView;
+class TextEditorWindow;
 
 class MainWindow final : public QMainWindow, public MainView {
     Q_OBJECT
@@ -35,6 +36,7 @@ public:
     Haupt& haupt() { return *haupt_; }
     MessageWindow& messageWindow() { return *messageWindow_; }
     SheetView& sheetView() { return *sheetView_; }
+    TextEditorWindow& textEditor() { return *textEditor_; }
     QAction* action(Cmd cmd) const;
     // The action of a block menu entry, by type (the first entry when a type has two).
     QAction* blockAction(int type) const;
@@ -79,6 +81,7 @@ private:
     ErrorListWidget* errorListWidget_ = nullptr;
     QDockWidget* errorDock_ = nullptr;
     std::unique_ptr<Haupt> haupt_;
+    TextEditorWindow* textEditor_ = nullptr;
     std::map<Cmd, QAction*> actions_;
     std::map<int, QAction*> blockActions_;
     std::map<std::string, QAction*> languageActions_;

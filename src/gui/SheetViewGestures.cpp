@@ -148,6 +148,7 @@ void SheetView::showBlockMenu(TKiste& block, const QPoint& globalPos)
         if (!Haupt::handlesBlockCommand(block, item.command))
             continue;
         QAction* action = menu.addAction(qs(tx(item.caption)));
+        action->setEnabled(item.enabled);
         connect(action, &QAction::triggered, this,
                 [this, target = &block, command = item.command] { haupt_.blockCommand(*target, command); });
     }
