@@ -1,77 +1,14 @@
 #include "shell/Haupt.h"
-
-#include "platform/ManualTimers.h"
+#include "HauptFixture.h"
 
 #include <gtest/gtest.h>
-
-#include <deque>
 
 namespace fup {
 namespace {
 
-class RecordingView final : public MainView {
-  public:
-    void showMainWindow() override {}
-    void raiseMessageWindow() override {}
-    void appendMessage(const std::string&) override {}
-    void messageBox(const std::string& text) override { boxes.push_back(text); }
-    void showErrorList() override {}
-    void applyMenuState(const MenuState&) override {}
-    void setCaption(const std::string& text) override { caption = text; }
-    void showWindow(WindowShow) override {}
-    void closeWindow() override {}
-    void redisplay() override {}
-    std::vector<std::string> boxes;
-    std::string caption;
-};
-
-// Answers Yes to every question and the queued texts to the input dialogs.
-class ScriptedDialogs final : public platform::Dialogs {
-  public:
-    void messageBox(const std::string&) override {}
-    bool askYesNo(const std::string& text) override
-    {
-        questions.push_back(text);
-        return yes;
-    }
-    platform::Answer askYesNoCancel(const std::string&) override { return platform::Answer::Cancel; }
-    std::optional<std::string> inputQuery(const std::string&, const std::string&, const std::string&) override
-    {
-        if (inputs.empty())
-            return std::nullopt;
-        std::string next = inputs.front();
-        inputs.pop_front();
-        return next;
-    }
-    std::optional<std::string> passwordQuery(const std::string&, const std::string&,
-                                             const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
-    {
-        return std::nullopt;
-    }
-    bool yes = true;
-    std::deque<std::string> inputs;
-    std::vector<std::string> questions;
-};
-
-struct EditFixture : ::testing::Test {
+struct EditFixture : test::HauptFixture {
     EditFixture()
     {
-        haupt.startUp({}, std::filesystem::temp_directory_path(), true);
-        haupt.NURLESEN1Click(); // editable
         doc().setZoom(10);
         doc().setScroll(0, 0);
     }
@@ -105,10 +42,6 @@ struct EditFixture : ::testing::Test {
             n += b->sheet == sheet;
         return n;
     }
-    RecordingView view;
-    ScriptedDialogs dialogs;
-    platform::ManualTimerService timers;
-    Haupt haupt{view, dialogs, timers};
 };
 
 TEST_F(EditFixture, SelectMoveCutPasteThenUndoAndRedoEachStep)
@@ -210,12 +143,12 @@ TEST_F(EditFixture, DeleteAsksAndRemovesTheSelection)
     addBlock(13, 1, 4, 4);
     addBlock(14, 1, 30, 4);
     frame({2, 2}, {10, 10});
-    dialogs.yes = false;
+    dialogs.yesNo = {false};
     edit().deleteSelection();
     EXPECT_EQ(doc().blocks().size(), 2u);
-    dialogs.yes = true;
+    dialogs.yesNo = {true};
     edit().deleteSelection();
-    EXPECT_EQ(dialogs.questions.back(), "LOESCHEN ?");
+    EXPECT_EQ(dialogs.asked.back(), "yesno:LOESCHEN ?");
     ASSERT_EQ(doc().blocks().size(), 1u);
     EXPECT_EQ(doc().blocks()[0]->type, 14);
     EXPECT_EQ(edit().selectState(), SelectState::None);
@@ -250,8 +183,9 @@ TEST_F(EditFixture, PagesNewRenameRaiseLowerDelete)
     EXPECT_EQ(doc().sheet(2).name, "Anders");
     EXPECT_NE(view.caption.find("Seite 2 (von 3) : Anders"), std::string::npos) << view.caption;
 
+    dialogs.yesNo = {true};
     edit().deletePage();
-    EXPECT_EQ(dialogs.questions.back(), "SEITE LOESCHEN ?");
+    EXPECT_EQ(dialogs.asked.back(), "yesno:SEITE LOESCHEN ?");
     EXPECT_EQ(doc().sheetCount(), 2);
     EXPECT_EQ(doc().sheet(2).name, "Drei");
     ASSERT_EQ(doc().blocks().size(), 1u);
@@ -265,6 +199,7 @@ TEST_F(EditFixture, DeletingTheOnlyPageLeavesAnEmptyUnnamedPage)
 {
     doc().renameSheet(1, "Eins");
     addBlock(13, 1, 4, 4);
+    dialogs.yesNo = {true};
     edit().deletePage();
     EXPECT_EQ(doc().sheetCount(), 1);
     EXPECT_EQ(doc().sheet(1).name, "");
@@ -467,8 +402,9 @@ TEST_F(SubProcessFixture, DescendAndReturnRestoresTheCallerExactly)
     addBlock(13, 1, 4, 4);
     TKiste* sub = subProcess("TEIL");
     const std::string caller = text();
+    dialogs.yesNo = {true};
     haupt.blockCommand(*sub, BlockCommand::OpenInside);
-    EXPECT_EQ(dialogs.questions.back(), "Datei: \"TEIL\" existiert nicht.. Datei neu erzeugen ?");
+    EXPECT_EQ(dialogs.asked.back(), "yesno:Datei: \"TEIL\" existiert nicht.. Datei neu erzeugen ?");
     EXPECT_EQ(edit().progStack().depth(), 1);
     EXPECT_EQ(edit().levelKind(), 180);
     EXPECT_EQ(haupt.state().processName, "TEIL");
@@ -505,7 +441,7 @@ TEST_F(SubProcessFixture, RefusalsLeaveEverythingAsItWas)
         EXPECT_EQ(text(), before);
         EXPECT_EQ(edit().progStack().depth(), 0);
     }
-    dialogs.yes = false; // "Datei neu erzeugen ?" No
+    dialogs.yesNo = {false}; // "Datei neu erzeugen ?" No
     TKiste* missing = subProcess("NEU");
     EXPECT_FALSE(edit().openSubProcess(*missing));
     EXPECT_EQ(haupt.state().processName, "HAUPT");
@@ -515,6 +451,7 @@ TEST_F(SubProcessFixture, FiveNestedFilesAtMost)
 {
     for (int level = 1; level <= TProgStack::MaxDepth; ++level) {
         TKiste* sub = subProcess("S" + std::to_string(level));
+        dialogs.yesNo = {true}; // "Datei neu erzeugen ?"
         ASSERT_TRUE(edit().openSubProcess(*sub)) << level;
     }
     EXPECT_EQ(edit().progStack().depth(), 5);

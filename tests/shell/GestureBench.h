@@ -1,64 +1,16 @@
 #pragma once
 
+#include "ScriptedDialogs.h"
+
 #include "model/Document.h"
 #include "platform/ManualTimers.h"
 #include "shell/RecordingReporter.h"
 #include "shell/WireLayer.h"
 
-#include <deque>
-#include <optional>
-#include <string>
 #include <utility>
 #include <vector>
 
 namespace fup::test {
-
-// Answers text queries from a queue (an empty queue answers like a cancel) and keeps
-// what was asked.
-class QueuedDialogs final : public platform::Dialogs {
-  public:
-    struct Asked {
-        std::string caption;
-        std::string prompt;
-        std::string initial;
-    };
-
-    void messageBox(const std::string& text) override { boxes.push_back(text); }
-    bool askYesNo(const std::string&) override { return true; }
-    platform::Answer askYesNoCancel(const std::string&) override { return platform::Answer::Yes; }
-    std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
-                                          const std::string& initial) override
-    {
-        asked.push_back({caption, prompt, initial});
-        if (answers.empty())
-            return std::nullopt;
-        std::optional<std::string> answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::optional<std::string> passwordQuery(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
-    {
-        return std::nullopt;
-    }
-
-    std::deque<std::optional<std::string>> answers;
-    std::vector<Asked> asked;
-    std::vector<std::string> boxes;
-};
 
 // A document with the gesture layer on top, a manual clock and synthetic mouse events in
 // pixels of the view (zoom 10, no scrolling: grid point (x, y) is pixel (10x, 10y)).
@@ -115,7 +67,7 @@ struct GestureBench {
 
     RecordingReporter rep;
     Document doc{&rep};
-    QueuedDialogs dialogs;
+    ScriptedDialogs dialogs;
     platform::ManualTimerService timers;
     EditContext context;
     TimeBase time{100.0, 0};

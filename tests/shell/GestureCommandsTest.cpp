@@ -3,6 +3,7 @@
 
 #include "model/Kanten.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -11,6 +12,8 @@ namespace fup {
 namespace {
 
 using test::GestureBench;
+using ::testing::EndsWith;
+using ::testing::StartsWith;
 
 WireMenuItem entry(WireCommand command, std::uint8_t displayType = 0, std::string preset = {})
 {
@@ -49,29 +52,28 @@ struct Commands : GestureBench, ::testing::Test {
 TEST_F(Commands, VariableNamesThroughTheirDialogs)
 {
     TKante* out = add->outputPin(1);
-    dialogs.answers = {"Motor1"};
+    dialogs.inputs = {"Motor1"};
     EXPECT_TRUE(choose(*out, WireMenuPlace::PinLabel, "eigene Variable erzeugen"));
     ASSERT_EQ(dialogs.asked.size(), 1u);
-    EXPECT_EQ(dialogs.asked[0].caption, "SPS-AusgangsVariable neu");
-    EXPECT_EQ(dialogs.asked[0].prompt, "Name der SPS-Variable ?");
+    EXPECT_THAT(dialogs.asked[0], StartsWith("input:SPS-AusgangsVariable neu|Name der SPS-Variable ?|"));
     EXPECT_EQ(out->varType, var::Own);
     EXPECT_EQ(out->varText, "Motor1");
 
     // A refused name, an empty answer and a cancel leave the name as it is.
-    dialogs.answers = {"a b", "  ", std::nullopt};
+    dialogs.inputs = {"a b", "  ", std::nullopt};
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(choose(*out, WireMenuPlace::PinLabel, "Variable aendern"));
-    EXPECT_EQ(dialogs.asked.back().initial, "Motor1");
+    EXPECT_THAT(dialogs.asked.back(), EndsWith("|Motor1"));
     EXPECT_EQ(out->varText, "Motor1");
     EXPECT_EQ(rep.lines, std::vector<std::string>{"W:Name enthaelt Blank: a b"});
 
     // An output that writes a variable of elsewhere is renamed through the reference dialog.
     EXPECT_TRUE(choose(*out, WireMenuPlace::PinLabel, "Variable loeschen"));
-    dialogs.answers = {"Fremd", "Fremd2"};
+    dialogs.inputs = {"Fremd", "Fremd2"};
     EXPECT_TRUE(choose(*out, WireMenuPlace::PinLabel, "fremde Variable nutzen (Referenz)"));
     EXPECT_EQ(out->varType, var::Reference);
     EXPECT_TRUE(choose(*out, WireMenuPlace::PinLabel, "Referenz aendern"));
-    EXPECT_EQ(dialogs.asked.back().caption, "SPS-Variable referenzieren");
+    EXPECT_THAT(dialogs.asked.back(), StartsWith("input:SPS-Variable referenzieren|"));
     EXPECT_EQ(out->varType, var::Reference);
     EXPECT_EQ(out->varText, "Fremd2");
 
@@ -79,9 +81,9 @@ TEST_F(Commands, VariableNamesThroughTheirDialogs)
     TKante* in = gate->inputPin(1);
     ASSERT_TRUE(doc.connect(*gate->outputPin(1), *doc.createPoint(60, 20, 1, vt::None)));
     ASSERT_TRUE(doc.connect(*doc.kanten().back(), *in));
-    dialogs.answers = {"Freigabe"};
+    dialogs.inputs = {"Freigabe"};
     EXPECT_TRUE(choose(*in, WireMenuPlace::PinLabel, "Referenz erzeugen"));
-    EXPECT_EQ(dialogs.asked.back().caption, "SPS-EingangsVariable referenzieren");
+    EXPECT_THAT(dialogs.asked.back(), StartsWith("input:SPS-EingangsVariable referenzieren|"));
     EXPECT_EQ(in->varType, var::Reference);
     EXPECT_EQ(in->neighbourCount, 0);
 }
@@ -89,27 +91,26 @@ TEST_F(Commands, VariableNamesThroughTheirDialogs)
 TEST_F(Commands, ConstantsOfEveryEncoding)
 {
     TKante* in = add->inputPin(1);
-    dialogs.answers = {"0.5"};
+    dialogs.inputs = {"0.5"};
     EXPECT_TRUE(choose(*in, WireMenuPlace::PinLabel, "Festpunkt"));
-    EXPECT_EQ(dialogs.asked.back().caption, "Neuer Festpunkt-Wert");
-    EXPECT_EQ(dialogs.asked.back().prompt, "bitte eingeben");
+    EXPECT_THAT(dialogs.asked.back(), StartsWith("input:Neuer Festpunkt-Wert|bitte eingeben|"));
     EXPECT_EQ(in->constValue, 1073741824);
 
-    dialogs.answers = {"-1"};
+    dialogs.inputs = {"-1"};
     EXPECT_TRUE(choose(*in, WireMenuPlace::PinLabel, "Konstante aendern"));
-    EXPECT_EQ(dialogs.asked.back().initial, "0.50000000");
+    EXPECT_THAT(dialogs.asked.back(), EndsWith("|0.50000000"));
     EXPECT_EQ(in->constValue, -2147483647 - 1);
 
     // A bad floating-point text is refused with the model's message.
     TKante* fin = fadd->inputPin(1);
-    dialogs.answers = {"abc"};
+    dialogs.inputs = {"abc"};
     EXPECT_FALSE(choose(*fin, WireMenuPlace::PinLabel, "Gleitpunkt"));
     EXPECT_EQ(rep.lines.back(), "BOX:abc :  ungültige Gleitpunktzahl");
     EXPECT_EQ(fin->varType, var::None);
 
     // An angle out of range likewise.
     TKante* second = add->inputPin(2);
-    dialogs.answers = {"1500"};
+    dialogs.inputs = {"1500"};
     EXPECT_FALSE(choose(*second, WireMenuPlace::PinLabel, "Winkel"));
     EXPECT_EQ(rep.lines.back(), "BOX:Bitte Winkel<1000 Grad eingeben");
     EXPECT_EQ(second->varType, var::None);
@@ -130,10 +131,10 @@ TEST_F(Commands, ChangingAConstantToItsShownTextKeepsIt)
                           Case{"Zeit", "2.5"}, Case{"Winkel", "270"}}) {
         SCOPED_TRACE(c.choice);
         TKante* in = add->inputPin(1);
-        dialogs.answers = {c.entered};
+        dialogs.inputs = {c.entered};
         ASSERT_TRUE(choose(*in, WireMenuPlace::PinLabel, c.choice));
         const std::int32_t value = in->constValue;
-        dialogs.answers.clear();
+        dialogs.inputs.clear();
         const auto item = find(commands.menu(*in, WireMenuPlace::PinLabel), "Konstante aendern");
         ASSERT_TRUE(item);
         const auto question = commands.query(*in, *item);
@@ -143,7 +144,7 @@ TEST_F(Commands, ChangingAConstantToItsShownTextKeepsIt)
         commands.run(*in, entry(WireCommand::ClearConstant));
     }
     TKante* fin = fadd->inputPin(1);
-    dialogs.answers = {"0.0015"};
+    dialogs.inputs = {"0.0015"};
     ASSERT_TRUE(choose(*fin, WireMenuPlace::PinLabel, "Gleitpunkt"));
     const auto question = commands.query(*fin, entry(WireCommand::ChangeConstant));
     ASSERT_TRUE(question);
@@ -177,7 +178,7 @@ TEST_F(Commands, ElementEntries)
     EXPECT_NE(inserted, p);
     EXPECT_TRUE(inserted->isPoint());
 
-    dialogs.answers = {"Freigabe"};
+    dialogs.inputs = {"Freigabe"};
     EXPECT_TRUE(choose(*p, WireMenuPlace::Element, "Edit Signalkommentar"));
     EXPECT_EQ(out->signalComment, "Freigabe");
     EXPECT_TRUE(choose(*p, WireMenuPlace::Element, "Signalkommentar Ein/Aus"));
@@ -202,7 +203,7 @@ TEST_F(Commands, DisplayEntriesOnlyWhileValuesAreShown)
     EXPECT_FALSE(out->displayFlag);
 
     // Editing entries are refused outside Edit mode, whoever calls them.
-    dialogs.answers = {"X1"};
+    dialogs.inputs = {"X1"};
     EXPECT_FALSE(commands.carryOut(*out, entry(WireCommand::CreateVariable)));
     EXPECT_TRUE(dialogs.asked.empty());
     EXPECT_EQ(out->varType, var::None);

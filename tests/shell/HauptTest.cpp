@@ -1,69 +1,14 @@
 #include "shell/Haupt.h"
+#include "HauptFixture.h"
 #include "ScratchDirectory.h"
-
-#include "platform/ManualTimers.h"
 
 #include <gtest/gtest.h>
 
 namespace fup {
 namespace {
 
-class NullView final : public MainView {
-public:
-    void showMainWindow() override {}
-    void raiseMessageWindow() override {}
-    void appendMessage(const std::string&) override {}
-    void messageBox(const std::string& text) override { boxes.push_back(text); }
-    void showErrorList() override {}
-    void applyMenuState(const MenuState&) override {}
-    void setCaption(const std::string&) override {}
-    void showWindow(WindowShow) override {}
-    void closeWindow() override { closed = true; }
-    void redisplay() override {}
-    std::vector<std::string> boxes;
-    bool closed = false;
-};
-
-// Cancels every question unless a test sets an answer or a file name.
-class NoDialogs final : public platform::Dialogs {
-public:
-    void messageBox(const std::string&) override {}
-    bool askYesNo(const std::string&) override { return false; }
-    platform::Answer askYesNoCancel(const std::string&) override { return answer; }
-    std::optional<std::string> inputQuery(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> passwordQuery(const std::string&, const std::string&, const std::string&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return file;
-    }
-    std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return file;
-    }
-    std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
-    {
-        return std::nullopt;
-    }
-    platform::Answer answer = platform::Answer::Cancel;
-    std::optional<std::filesystem::path> file;
-};
-
-struct HauptFixture : ::testing::Test {
-    HauptFixture()
-    {
-        haupt.startUp({}, std::filesystem::temp_directory_path(), true);
-        haupt.NURLESEN1Click();  // editable
-    }
-    NullView view;
-    NoDialogs dialogs;
-    platform::ManualTimerService timers;
-    Haupt haupt{view, dialogs, timers};
-};
+using test::HauptFixture;
+using test::HauptRun;
 
 TEST_F(HauptFixture, RemovalWaitsUntilTheMenuEventHasReturned)
 {
@@ -133,27 +78,21 @@ TEST(HauptFile, SavedProgramOpensAgainAtStartUp)
     std::filesystem::create_directories(dir);
     const std::string program = (dir / "pumpe.KR2").string();
     {
-        NullView view;
-        NoDialogs dialogs;
-        platform::ManualTimerService timers;
-        Haupt haupt(view, dialogs, timers);
-        haupt.startUp({program, "20", "", "", "", "", "", "4"}, dir, true);
+        HauptRun run({program, "20", "", "", "", "", "", "4"}, dir);
+        Haupt& haupt = run.haupt;
         EXPECT_TRUE(haupt.document().blocks().empty());
         EXPECT_FALSE(std::filesystem::exists(program));  // a missing file is no error
 
         haupt.document().createBlock(13, 3, 1, 1, 10, 10, false);
         haupt.document().createBlock(92, 2, 1, 1, 30, 10, false);
         EXPECT_FALSE(haupt.saveProgramFile());  // still read-only
-        EXPECT_EQ(view.boxes, std::vector<std::string>{"read only !"});
+        EXPECT_EQ(run.view.boxes, std::vector<std::string>{"read only !"});
         haupt.NURLESEN1Click();
         haupt.Exit1Click();
-        EXPECT_TRUE(view.closed);
+        EXPECT_TRUE(run.view.closed);
     }
-    NullView view;
-    NoDialogs dialogs;
-    platform::ManualTimerService timers;
-    Haupt haupt(view, dialogs, timers);
-    haupt.startUp({program}, dir, true);
+    HauptRun run({program}, dir);
+    Haupt& haupt = run.haupt;
     ASSERT_EQ(haupt.document().blocks().size(), 2u);
     EXPECT_EQ(haupt.document().blocks()[0]->name, "ADGR 1");
     EXPECT_EQ(haupt.document().blocks()[0]->n, 3);
@@ -164,9 +103,8 @@ TEST(HauptFile, SavedProgramOpensAgainAtStartUp)
 
     // A damaged file: reported, empty document, process "leer_dummy".
     std::filesystem::resize_file(program, 40);
-    NullView brokenView;
-    Haupt broken(brokenView, dialogs, timers);
-    broken.startUp({program}, dir, true);
+    HauptRun brokenRun({program}, dir);
+    Haupt& broken = brokenRun.haupt;
     EXPECT_TRUE(broken.document().blocks().empty());
     EXPECT_EQ(broken.state().processName, "leer_dummy");
     EXPECT_EQ(broken.exitCode(), 10);
@@ -184,11 +122,9 @@ TEST(HauptFile, SaveAsThenLoadAnotherProgram)
     const std::filesystem::path dir = fup::test::scratchDirectory("fup-haupt-files");
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
-    NullView view;
-    NoDialogs dialogs;
-    platform::ManualTimerService timers;
-    Haupt haupt(view, dialogs, timers);
-    haupt.startUp({}, dir, true);
+    HauptRun run({}, dir);
+    Haupt& haupt = run.haupt;
+    test::ScriptedDialogs& dialogs = run.dialogs;
     haupt.NURLESEN1Click();
     haupt.document().createBlock(13, 2, 1, 1, 10, 10, false);
 
@@ -206,14 +142,14 @@ TEST(HauptFile, SaveAsThenLoadAnotherProgram)
     EXPECT_EQ(haupt.document().blocks().size(), 1u);
 
     haupt.document().createBlock(92, 2, 1, 1, 30, 10, false);
-    dialogs.answer = platform::Answer::No;
+    dialogs.yesNoCancel = {platform::Answer::No};
     haupt.ProgrammLadenClick();  // the same file again, without the unsaved AND
     ASSERT_EQ(haupt.document().blocks().size(), 1u);
     EXPECT_EQ(haupt.document().blocks()[0]->type, 13);
 
     dialogs.file = std::filesystem::path("/");
     haupt.ProgrammSichernUnterClick();  // no name in the path
-    EXPECT_EQ(view.boxes.back(), "ungueltige Ziel-Datei");
+    EXPECT_EQ(run.view.boxes.back(), "ungueltige Ziel-Datei");
     std::filesystem::remove_all(dir);
 }
 

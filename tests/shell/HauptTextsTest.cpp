@@ -1,89 +1,15 @@
 #include "shell/Haupt.h"
+#include "HauptFixture.h"
 
 #include "model/Translate.h"
-#include "platform/ManualTimers.h"
 
 #include <gtest/gtest.h>
-
-#include <deque>
 
 namespace fup {
 namespace {
 
-class QuietView final : public MainView {
-  public:
-    void showMainWindow() override {}
-    void raiseMessageWindow() override {}
-    void appendMessage(const std::string& line) override { messages.push_back(line); }
-    void messageBox(const std::string&) override {}
-    void showErrorList() override {}
-    void applyMenuState(const MenuState&) override {}
-    void setCaption(const std::string&) override {}
-    void showWindow(WindowShow) override {}
-    void closeWindow() override {}
-    void redisplay() override { ++redraws; }
-    std::vector<std::string> messages;
-    int redraws = 0;
-};
-
-// Answers queued by the test; every question asked is kept.
-class ScriptedDialogs final : public platform::Dialogs {
-  public:
-    void messageBox(const std::string&) override {}
-    bool askYesNo(const std::string&) override { return false; }
-    platform::Answer askYesNoCancel(const std::string& text) override
-    {
-        asked.push_back(text);
-        const platform::Answer a = answers.empty() ? platform::Answer::Cancel : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return a;
-    }
-    std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
-                                          const std::string& initial) override
-    {
-        asked.push_back(caption + "|" + prompt + "|" + initial);
-        if (duringInput)
-            duringInput();
-        return entry;
-    }
-    std::optional<std::string> passwordQuery(const std::string&, const std::string&,
-                                             const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
-    {
-        return std::nullopt;
-    }
-
-    std::optional<std::string> entry;
-    std::function<void()> duringInput;
-    std::deque<platform::Answer> answers;
-    std::vector<std::string> asked;
-};
-
-struct TextCommands : ::testing::Test {
-    TextCommands()
-    {
-        haupt.startUp({}, std::filesystem::temp_directory_path(), true);
-        haupt.NURLESEN1Click(); // editable
-        haupt.undoSnapshot = [this] { ++snapshots; };
-    }
-    QuietView view;
-    ScriptedDialogs dialogs;
-    platform::ManualTimerService timers;
-    Haupt haupt{view, dialogs, timers};
+struct TextCommands : test::HauptFixture {
+    TextCommands() { haupt.undoSnapshot = [this] { ++snapshots; }; }
     int snapshots = 0;
 };
 
@@ -128,17 +54,18 @@ TEST_F(TextCommands, RemovalOfATextThatIsGoneAlreadyIsOnlyLogged)
 TEST_F(TextCommands, EditTakesTheEntryCleanedAndKeepsTheTextOnCancel)
 {
     TTexte* text = haupt.KommentarTextClick();
-    dialogs.entry = " Pumpe \"P1\" ";
+    dialogs.inputs = {" Pumpe \"P1\" "};
     haupt.textCommand(*text, TextCommand::Edit);
     EXPECT_EQ(text->text, "Pumpe  P1");
     ASSERT_EQ(dialogs.asked.size(), 1u);
-    EXPECT_EQ(dialogs.asked[0], tx("Kommentar") + "|" + tx("bitte neu eingeben") + "|" + tx("Kommentar"));
+    EXPECT_EQ(dialogs.asked[0],
+              "input:" + tx("Kommentar") + "|" + tx("bitte neu eingeben") + "|" + tx("Kommentar"));
     EXPECT_EQ(text->background, colour::InactiveCaption); // highlighted
 
-    dialogs.entry.reset(); // cancelled: the default comes back
+    dialogs.inputs = {std::nullopt}; // cancelled: the default comes back
     haupt.textCommand(*text, TextCommand::Edit);
     EXPECT_EQ(text->text, "Pumpe  P1");
-    dialogs.entry = "\"  \"";
+    dialogs.inputs = {"\"  \""};
     haupt.textCommand(*text, TextCommand::Edit);
     EXPECT_EQ(text->text, tx("leerer Kommentar"));
 }
@@ -147,8 +74,8 @@ TEST_F(TextCommands, EditOfATextRemovedWhileTheDialogWasOpen)
 {
     TTexte* text = haupt.KommentarTextClick();
     haupt.textCommand(*text, TextCommand::Remove);
-    dialogs.entry = "neu";
-    dialogs.duringInput = [this] { timers.advance(1); };
+    dialogs.inputs = {"neu"};
+    dialogs.whileOpen = [this] { timers.advance(1); };
     // Edit is refused while the removal is pending only through the menu; called
     // directly, the dialog's event loop lets the removal run first.
     haupt.textCommand(*text, TextCommand::Edit);
@@ -165,7 +92,7 @@ TEST_F(TextCommands, SimulationAllowsSizeAndColourButNoEditing)
     haupt.textCommand(*text, TextCommand::ChangeColour);
     EXPECT_TRUE(text->large);
     EXPECT_TRUE(text->coloured);
-    dialogs.entry = "anders";
+    dialogs.inputs = {"anders"};
     haupt.textCommand(*text, TextCommand::Edit);
     haupt.textCommand(*text, TextCommand::Remove);
     timers.advance(1);
@@ -194,7 +121,7 @@ TEST_F(TextCommands, MultilineEditorAsksBeforeItStoresAChange)
     EXPECT_EQ(opened.size(), 1u);
 
     // Cancel stays in the editor; no discards; yes stores.
-    dialogs.answers = {platform::Answer::Cancel, platform::Answer::No};
+    dialogs.yesNoCancel = {platform::Answer::Cancel, platform::Answer::No};
     EXPECT_FALSE(haupt.finishMultilineComment("Zeile 1\nZeile 2"));
     EXPECT_TRUE(haupt.commentInEditor().has_value());
     EXPECT_TRUE(haupt.finishMultilineComment("Zeile 1\nZeile 2"));
@@ -202,7 +129,7 @@ TEST_F(TextCommands, MultilineEditorAsksBeforeItStoresAChange)
     EXPECT_FALSE(haupt.commentInEditor().has_value());
 
     haupt.textCommand(*text, TextCommand::EditMultiline);
-    dialogs.answers = {platform::Answer::Yes};
+    dialogs.yesNoCancel = {platform::Answer::Yes};
     EXPECT_TRUE(haupt.finishMultilineComment("  Zeile \"1\"\nZeile 2 \n"));
     EXPECT_EQ(text->text, "Zeile  1 \nZeile 2");
 
@@ -212,7 +139,7 @@ TEST_F(TextCommands, MultilineEditorAsksBeforeItStoresAChange)
     EXPECT_TRUE(haupt.finishMultilineComment("Zeile  1 \nZeile 2"));
     EXPECT_EQ(dialogs.asked.size(), questions);
     haupt.textCommand(*text, TextCommand::EditMultiline);
-    dialogs.answers = {platform::Answer::Yes};
+    dialogs.yesNoCancel = {platform::Answer::Yes};
     EXPECT_TRUE(haupt.finishMultilineComment(" \" "));
     EXPECT_EQ(text->text, tx("leer-Kommentar"));
 

@@ -1,58 +1,13 @@
 #include "shell/InfoFrame.h"
 #include "ScratchDirectory.h"
 
-#include "platform/Dialogs.h"
-#include "platform/ManualTimers.h"
-#include "shell/Haupt.h"
+#include "HauptFixture.h"
 #include "shell/RecordingReporter.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
 namespace fup {
 namespace {
-
-// Answers text queries from a queue (nullopt = cancelled) and records what was asked.
-class QueuedDialogs final : public platform::Dialogs {
-  public:
-    void messageBox(const std::string& text) override { boxes.push_back(text); }
-    bool askYesNo(const std::string&) override { return true; }
-    platform::Answer askYesNoCancel(const std::string&) override { return platform::Answer::Yes; }
-    std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
-                                          const std::string& initial) override
-    {
-        asked.push_back(caption + "|" + prompt + "|" + initial);
-        if (answers.empty())
-            return std::nullopt;
-        std::optional<std::string> answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::optional<std::string> passwordQuery(const std::string&, const std::string&,
-                                             const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
-    {
-        return std::nullopt;
-    }
-
-    std::deque<std::optional<std::string>> answers;
-    std::vector<std::string> asked;
-    std::vector<std::string> boxes;
-};
 
 struct Panel : ::testing::Test {
     Panel()
@@ -68,7 +23,7 @@ struct Panel : ::testing::Test {
 
     EditorState state;
     ProgramSettings settings;
-    QueuedDialogs dialogs;
+    test::ScriptedDialogs dialogs;
     test::RecordingReporter reporter;
     InfoFrame frame{state, settings, dialogs, reporter};
     int changes = 0;
@@ -210,7 +165,7 @@ TEST_F(Panel, CommandLineValuesOutliveEveryReset)
 
 TEST_F(Panel, TextFieldsAreCleanedAndEmptyAnswersChangeNothing)
 {
-    dialogs.answers = {std::string("  \"Pumpe\" 3 "), std::string("   "), std::nullopt, std::string("V2")};
+    dialogs.inputs = {std::string("  \"Pumpe\" 3 "), std::string("   "), std::nullopt, std::string("V2")};
     frame.click(InfoButton::ProjectName);
     EXPECT_EQ(settings.projectName, "Pumpe  3");
     frame.click(InfoButton::ProjectName); // blanks only
@@ -218,17 +173,17 @@ TEST_F(Panel, TextFieldsAreCleanedAndEmptyAnswersChangeNothing)
     EXPECT_EQ(settings.projectName, "Pumpe  3");
     frame.click(InfoButton::Version);
     EXPECT_EQ(settings.processVersion, "V2");
-    EXPECT_EQ(dialogs.asked.front(), "Projekt-Info|Projekt Name ?|ohne Projektname");
-    EXPECT_EQ(dialogs.asked.back(), "Projekt-Info|Version ?|ohne Version");
+    EXPECT_EQ(dialogs.asked.front(), "input:Projekt-Info|Projekt Name ?|ohne Projektname");
+    EXPECT_EQ(dialogs.asked.back(), "input:Projekt-Info|Version ?|ohne Version");
 
-    dialogs.answers = {std::string("Schulz")};
+    dialogs.inputs = {std::string("Schulz")};
     frame.click(InfoButton::Author);
     EXPECT_EQ(frame.texts().author, "Schulz");
 }
 
 TEST_F(Panel, TemporaryVariablesModeOpensTheNameRows)
 {
-    dialogs.answers = {std::string("Dneu")};
+    dialogs.inputs = {std::string("Dneu")};
     frame.click(InfoButton::DigitalName); // disabled while the mode is off
     EXPECT_TRUE(dialogs.asked.empty());
 
@@ -239,11 +194,11 @@ TEST_F(Panel, TemporaryVariablesModeOpensTheNameRows)
     EXPECT_TRUE(t.isEnabled(InfoButton::FixedName));
     frame.click(InfoButton::DigitalName);
     EXPECT_EQ(settings.digitalTempName, "Dneu");
-    EXPECT_EQ(dialogs.asked.back(), "Temporaere digitale Variable|Variablen Name ?|DxT");
-    dialogs.answers = {std::string("A\"x")};
+    EXPECT_EQ(dialogs.asked.back(), "input:Temporaere digitale Variable|Variablen Name ?|DxT");
+    dialogs.inputs = {std::string("A\"x")};
     frame.click(InfoButton::FixedName);
     EXPECT_EQ(settings.fixedTempName, "A x");
-    EXPECT_EQ(dialogs.asked.back(), "Temporaere analoge Variable|Variablen Name ?|AxT");
+    EXPECT_EQ(dialogs.asked.back(), "input:Temporaere analoge Variable|Variablen Name ?|AxT");
 
     frame.click(InfoButton::VarMode);
     t = frame.texts();
@@ -259,7 +214,7 @@ TEST_F(Panel, ReadOnlyDisablesEveryChangeButton)
     const InfoFrameTexts t = frame.texts();
     for (std::size_t i = 0; i < t.enabled.size(); ++i)
         EXPECT_FALSE(t.enabled[i]) << i;
-    dialogs.answers = {std::string("x"), std::string("5")};
+    dialogs.inputs = {std::string("x"), std::string("5")};
     frame.click(InfoButton::Author);
     frame.click(InfoButton::CycleTime);
     frame.click(InfoButton::Target);
@@ -281,7 +236,7 @@ TEST_F(Panel, TargetCompileModeAndCycleTimeOnlyInEditMode)
     const std::string editOnly = "BOX:nur in \"EDIT-Mode\" aenderbar";
     for (EditorMode mode : {EditorMode::Simulation, EditorMode::Online}) {
         state.mode = mode;
-        dialogs.answers = {std::string("50")};
+        dialogs.inputs = {std::string("50")};
         frame.click(InfoButton::Target);
         frame.click(InfoButton::CompileMode);
         frame.click(InfoButton::CycleTime);
@@ -294,7 +249,7 @@ TEST_F(Panel, TargetCompileModeAndCycleTimeOnlyInEditMode)
     EXPECT_TRUE(dialogs.asked.empty());
 
     // The texts are not tied to the mode.
-    dialogs.answers = {std::string("Lehmann")};
+    dialogs.inputs = {std::string("Lehmann")};
     frame.click(InfoButton::Author);
     EXPECT_EQ(settings.author, "Lehmann");
 }
@@ -359,7 +314,7 @@ TEST_F(Panel, CycleTimeEntry)
     };
     for (const Case& c : cases) {
         reporter.lines.clear();
-        dialogs.answers = {c.answer};
+        dialogs.inputs = {c.answer};
         frame.click(InfoButton::CycleTime);
         EXPECT_EQ(state.cycleTimeMs, c.cycleMs);
         EXPECT_EQ(reporter.lines,
@@ -367,9 +322,9 @@ TEST_F(Panel, CycleTimeEntry)
     }
     EXPECT_EQ(frame.timeBase(), (ChartTimeBase{1, 2}));
     EXPECT_EQ(restarts, 0);
-    EXPECT_EQ(dialogs.asked.back(), "Projekt-Info|Zykluszeit in mSec ?|100");
+    EXPECT_EQ(dialogs.asked.back(), "input:Projekt-Info|Zykluszeit in mSec ?|100");
 
-    dialogs.answers = {std::string("\"12.5\"")};
+    dialogs.inputs = {std::string("\"12.5\"")};
     frame.click(InfoButton::CycleTime);
     EXPECT_EQ(state.cycleTimeMs, 12.5);
     EXPECT_DOUBLE_EQ(state.cycleTimeSeconds, 0.0125);
@@ -384,7 +339,7 @@ TEST_F(Panel, CycleTimeEntry)
 TEST_F(Panel, CycleTimeBelongsToTheTopLevelProgram)
 {
     frame.insideSubProcessFile = true;
-    dialogs.answers = {std::string("10")};
+    dialogs.inputs = {std::string("10")};
     frame.click(InfoButton::CycleTime);
     EXPECT_EQ(reporter.lines, std::vector<std::string>{"BOX:nur auf oberster SPS-Ebene aenderbar"});
     EXPECT_TRUE(dialogs.asked.empty());
@@ -404,33 +359,6 @@ TEST(PanelDragRule, MovesOnlyBeyondThirtyTwoPixels)
     EXPECT_FALSE(drag.move(100, 100, 10, 10));
 }
 
-class MenuRecordingView final : public MainView {
-  public:
-    void showMainWindow() override {}
-    void raiseMessageWindow() override {}
-    void appendMessage(const std::string&) override {}
-    void messageBox(const std::string& text) override { boxes.push_back(text); }
-    void showErrorList() override {}
-    void applyMenuState(const MenuState& menu) override { lastMenu = menu; }
-    void setCaption(const std::string&) override {}
-    void showWindow(WindowShow) override {}
-    void closeWindow() override {}
-    void redisplay() override {}
-    std::vector<std::string> boxes;
-    MenuState lastMenu;
-};
-
-struct EditorRun {
-    explicit EditorRun(const std::vector<std::string>& arguments, const std::filesystem::path& dir)
-    {
-        haupt.startUp(arguments, dir, true);
-    }
-    MenuRecordingView view;
-    QueuedDialogs dialogs;
-    platform::ManualTimerService timers;
-    Haupt haupt{view, dialogs, timers};
-};
-
 TEST(ProjectPanelInEditor, SettingsTravelWithTheProgramFile)
 {
     const std::filesystem::path dir = fup::test::scratchDirectory("fup-info-frame-test");
@@ -438,7 +366,7 @@ TEST(ProjectPanelInEditor, SettingsTravelWithTheProgramFile)
     std::filesystem::create_directories(dir);
     const std::string program = (dir / "anlage.KR2").string();
     {
-        EditorRun run({program, "", "", "", "", "", "", "4"}, dir);
+        test::HauptRun run({program, "", "", "", "", "", "", "4"}, dir);
         InfoFrame& frame = run.haupt.infoFrame();
         EXPECT_EQ(frame.texts().target, "X-LVB300");
         EXPECT_EQ(frame.target().registers.text, "512..4011");
@@ -446,7 +374,7 @@ TEST(ProjectPanelInEditor, SettingsTravelWithTheProgramFile)
         EXPECT_EQ(frame.texts().projectName, "ohne Projektname");
 
         run.haupt.NURLESEN1Click();
-        run.dialogs.answers = {std::string("Nord \"2\""), std::string("Meier")};
+        run.dialogs.inputs = {std::string("Nord \"2\""), std::string("Meier")};
         frame.click(InfoButton::ProjectName);
         frame.click(InfoButton::Author);
         frame.click(InfoButton::CompileMode);
@@ -454,14 +382,14 @@ TEST(ProjectPanelInEditor, SettingsTravelWithTheProgramFile)
         frame.setComment("Zulauf\nAblauf");
         for (int i = 0; i < 6; ++i)
             frame.click(InfoButton::Target); // 4 -> 10
-        run.dialogs.answers = {std::string("25")};
+        run.dialogs.inputs = {std::string("25")};
         frame.click(InfoButton::CycleTime);
         EXPECT_EQ(run.view.lastMenu.blockMenuTarget, 10);
         ASSERT_TRUE(run.haupt.saveProgramFile());
         EXPECT_NE(frame.texts().saveDate, "ohne Savedatum");
     }
     {
-        EditorRun run({program}, dir);
+        test::HauptRun run({program}, dir);
         const InfoFrameTexts t = run.haupt.infoFrame().texts();
         EXPECT_EQ(t.projectName, "Nord  2");
         EXPECT_EQ(t.author, "Meier");
@@ -476,7 +404,7 @@ TEST(ProjectPanelInEditor, SettingsTravelWithTheProgramFile)
     }
     {
         // The command line's target and project name win over the file's.
-        EditorRun run({program, "", "", "", "", "", "", "2", "Sued"}, dir);
+        test::HauptRun run({program, "", "", "", "", "", "", "2", "Sued"}, dir);
         const InfoFrameTexts t = run.haupt.infoFrame().texts();
         EXPECT_EQ(t.target, "PDN-01");
         EXPECT_EQ(t.projectName, "Sued");

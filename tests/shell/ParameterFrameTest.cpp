@@ -1,7 +1,8 @@
 #include "shell/ParameterFrame.h"
 
+#include "HauptFixture.h"
+
 #include "model/Document.h"
-#include "platform/ManualTimers.h"
 #include "shell/Haupt.h"
 
 #include <gtest/gtest.h>
@@ -230,64 +231,7 @@ TEST(ParameterPanel, RefusedTimeConstantKeepsThePanelOpen)
     EXPECT_EQ(rounded, (std::vector<std::string>{"1:1.0", "1:1.0"}));
 }
 
-class QuietView final : public MainView {
-  public:
-    void showMainWindow() override {}
-    void raiseMessageWindow() override {}
-    void appendMessage(const std::string&) override {}
-    void messageBox(const std::string& text) override { boxes.push_back(text); }
-    void showErrorList() override {}
-    void applyMenuState(const MenuState&) override {}
-    void setCaption(const std::string&) override {}
-    void showWindow(WindowShow) override {}
-    void closeWindow() override {}
-    void redisplay() override { ++redisplays; }
-    std::vector<std::string> boxes;
-    int redisplays = 0;
-};
-
-class YesNoDialogs final : public platform::Dialogs {
-  public:
-    void messageBox(const std::string&) override {}
-    bool askYesNo(const std::string& text) override
-    {
-        questions.push_back(text);
-        return yes;
-    }
-    platform::Answer askYesNoCancel(const std::string&) override { return platform::Answer::Cancel; }
-    std::optional<std::string> inputQuery(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> passwordQuery(const std::string&, const std::string&,
-                                             const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
-    {
-        return std::nullopt;
-    }
-    bool yes = false;
-    std::vector<std::string> questions;
-};
-
-struct ParameterCommand : ::testing::Test {
-    ParameterCommand()
-    {
-        haupt.startUp({}, std::filesystem::temp_directory_path(), true);
-        haupt.NURLESEN1Click(); // editable
-    }
+struct ParameterCommand : test::HauptFixture {
     // Types into the first row and presses OK, then lets the block's poll run.
     void enter(const std::string& text)
     {
@@ -296,10 +240,6 @@ struct ParameterCommand : ::testing::Test {
         timers.advance(100);
     }
 
-    QuietView view;
-    YesNoDialogs dialogs;
-    platform::ManualTimerService timers;
-    Haupt haupt{view, dialogs, timers};
     ParameterFrame& frame = haupt.parameterFrame();
 };
 
@@ -361,12 +301,12 @@ TEST_F(ParameterCommand, TimeConstantIsRoundedOrKeepsThePanelOpen)
     TKiste* pt1 = haupt.document().createBlock(51, 1, 1, 1, 4, 4, false);
     haupt.openParameters(*pt1);
     enter("1");
-    ASSERT_EQ(dialogs.questions.size(), 1u);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
     EXPECT_EQ(frame.state(), ParameterFrameState::Open);
     EXPECT_EQ(frame.row(0).value, "1");
     EXPECT_EQ(pt1->param("t")->value, "0.0");
 
-    dialogs.yes = true;
+    dialogs.yesNo = {true};
     enter("1");
     EXPECT_FALSE(frame.isOpen());
     EXPECT_EQ(pt1->param("t")->value, "0.8");

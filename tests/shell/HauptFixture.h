@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ScriptedDialogs.h"
+
+#include "platform/ManualTimers.h"
+#include "shell/Haupt.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace fup::test {
+
+// The main window as the editor sees it, keeping what it was shown: message boxes, lines
+// of the message window, the caption, the last menu state, repaints and the close.
+class RecordingView final : public MainView {
+  public:
+    void showMainWindow() override {}
+    void raiseMessageWindow() override {}
+    void appendMessage(const std::string& line) override { messages.push_back(line); }
+    void messageBox(const std::string& text) override { boxes.push_back(text); }
+    void showErrorList() override {}
+    void applyMenuState(const MenuState& menu) override { lastMenu = menu; }
+    void setCaption(const std::string& text) override { caption = text; }
+    void showWindow(WindowShow) override {}
+    void closeWindow() override { closed = true; }
+    void redisplay() override { ++redisplays; }
+
+    std::vector<std::string> boxes;
+    std::vector<std::string> messages;
+    std::string caption;
+    MenuState lastMenu;
+    int redisplays = 0;
+    bool closed = false;
+};
+
+// One run of the editor without a window: started with the given command line, its
+// dialogs scripted and its timers advanced by hand.
+struct HauptRun {
+    explicit HauptRun(const std::vector<std::string>& arguments = {},
+                      const std::filesystem::path& directory = std::filesystem::temp_directory_path())
+    {
+        haupt.startUp(arguments, directory, true);
+    }
+
+    RecordingView view;
+    ScriptedDialogs dialogs;
+    platform::ManualTimerService timers;
+    Haupt haupt{view, dialogs, timers};
+};
+
+// An editable editor on an empty program.
+struct HauptFixture : ::testing::Test, HauptRun {
+    HauptFixture() { haupt.NURLESEN1Click(); }
+};
+
+} // namespace fup::test
