@@ -82,7 +82,7 @@ std::vector<VariableLine> variableLines(const Document& document)
             std::string text = nameColumn(pin->varText) + "  " + numberColumn(block->number);
             if (pin->isOutput())
                 text += " write";
-            lines.push_back({std::move(text), block->number});
+            lines.push_back({std::move(text), block->number, block, pin});
         }
     }
     std::sort(lines.begin(), lines.end(), [](const VariableLine& a, const VariableLine& b) {
@@ -129,17 +129,22 @@ void VariableList::hide()
 bool VariableList::goToLine(int index)
 {
     const bool onLine = index >= 0 && static_cast<std::size_t>(index) < lines_.size();
-    const int number = onLine ? lines_[static_cast<std::size_t>(index)].blockNumber : 0;
+    const VariableLine* line = onLine ? &lines_[static_cast<std::size_t>(index)] : nullptr;
+    const int number = line ? line->blockNumber : 0;
     haupt_.reporter().log("i=" + std::to_string(index) + "  nr=" + std::to_string(number));
     if (number == 0) {
         haupt_.deferredBox().request("nr=0");
         return false;
     }
-    if (!haupt_.document().findBlock(number)) {
+    // Removed objects stay in the document's storage, so the pointers can be asked; a pin
+    // that no longer belongs to the block means both were removed and made anew.
+    const bool there = line->block && line->block->alive() && line->pin && line->pin->alive() &&
+                       line->pin->owner == line->block;
+    if (!there) {
         haupt_.deferredBox().request("k=nil");
         return false;
     }
-    return haupt_.edit().goToBlock(number);
+    return haupt_.edit().goToBlock(line->block->number);
 }
 
 } // namespace fup

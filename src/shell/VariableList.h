@@ -9,10 +9,17 @@ namespace fup {
 class Document;
 class Haupt;
 
+class TKante;
+class TKiste;
+
 // One line of the variable list and the block it leads to.
 struct VariableLine {
     std::string text; // name in 12 places, two blanks, block number in 4, " write"
     int blockNumber = 0;
+    // What the line was made from: the list outlives renumbering and removals, so going
+    // to a line follows the block itself, not the number it had.
+    const TKiste* block = nullptr;
+    const TKante* pin = nullptr;
 };
 
 // Every variable name the document uses, one line per pin that carries one: own variables

@@ -185,19 +185,25 @@ TEST_F(VariableListFixture, LineLeadsIntoTheMacroThatHoldsTheBlock)
     EXPECT_EQ(macro->colour, colour::Green);
 }
 
-TEST_F(VariableListFixture, LineWithoutBlockOrWithAVanishedBlockIsAnsweredLater)
+TEST_F(VariableListFixture, LinesFollowTheirBlocksUntilTheyAreGone)
 {
     doc().createBlock(13, 2, 1, 1, 10, 10, false);
     TKiste* gone = doc().createBlock(13, 2, 1, 1, 30, 10, false);
+    TKiste* stays = doc().createBlock(13, 2, 1, 1, 50, 10, false);
     doc().renumber();
     ASSERT_TRUE(doc().setVariableName(*gone->outputPin(1), "Weg"));
+    ASSERT_TRUE(doc().setVariableName(*stays->outputPin(1), "Bleibt"));
     list().show();
-    ASSERT_EQ(list().lines().size(), 1u);
-    doc().removeBlock(*gone);
-    const int sheetBefore = doc().currentSheet();
+    doc().removeBlock(*gone); // the block behind it takes number 2
 
-    EXPECT_FALSE(list().goToLine(0));
-    EXPECT_EQ(view.log.back(), "i=0  nr=2");
+    ASSERT_TRUE(list().goToLine(lineOf("Bleibt")));
+    EXPECT_EQ(view.log.back(), "i=0  nr=3");
+    EXPECT_EQ(stays->colour, colour::Red);
+    EXPECT_EQ(haupt.edit().foundLast(), 2);
+
+    const int sheetBefore = doc().currentSheet();
+    EXPECT_FALSE(list().goToLine(lineOf("Weg")));
+    EXPECT_EQ(view.log.back(), "i=1  nr=2");
     EXPECT_FALSE(list().goToLine(-1)); // Enter with no line chosen
     EXPECT_EQ(view.log.back(), "i=-1  nr=0");
     EXPECT_TRUE(view.boxes.empty());
