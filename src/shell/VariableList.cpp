@@ -77,7 +77,7 @@ std::vector<VariableLine> variableLines(const Document& document)
         if (isMacroPort(block->type) || isAutomatPort(block->type))
             continue;
         for (const TKante* pin : block->pins) {
-            if (!pin->isPin() || !namesVariable(*pin))
+            if (!namesVariable(*pin))
                 continue;
             std::string text = nameColumn(pin->varText) + "  " + numberColumn(block->number);
             if (pin->isOutput())
