@@ -113,12 +113,24 @@ TEST(TextEditorWindow, OneWindowForCommentsAndPrograms)
     QTest::keyClicks(&editor.editor(), "(* Regler *)");
     screenshot(editor, "text-editor-program.png");
 
+    // Finding goes on from the selection; the umlaut ahead counts as one character.
+    editor.editor().moveCursor(QTextCursor::Start);
+    QTest::keyClicks(&editor.editor(), "(* Ä *) ");
+    const QString shown = editor.editor().toPlainText();
+    for (qsizetype expected : {shown.indexOf("Regler"), shown.lastIndexOf("Regler")}) {
+        dialogs.inputs = {"Regler"};
+        choose(editor, "FIND");
+        EXPECT_EQ(editor.editor().textCursor().selectionStart(), expected);
+        EXPECT_EQ(editor.editor().textCursor().selectedText(), "Regler");
+    }
+
     // Closing the main window asks for the program first; staying keeps both open.
     dialogs.yesNoCancel = {platform::Answer::Cancel};
     window.close();
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(editor.isVisible());
     choose(editor, "SAVE");
+    EXPECT_TRUE(block->param("txt")->value.starts_with("(* Ä *) PROGRAM Regler;"));
     EXPECT_TRUE(block->param("txt")->value.ends_with("END_PROGRAM\n(* Regler *)"));
     choose(editor, "EXIT");
     EXPECT_FALSE(editor.isVisible());

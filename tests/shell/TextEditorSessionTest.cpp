@@ -252,8 +252,17 @@ TEST_F(TextEditor, MenuAndWindowSizeFollowWhatIsHeld)
     TKiste* block = stBlock("P", "PROGRAM P; END_PROGRAM");
     haupt.blockCommand(*block, BlockCommand::OpenEditor);
     EXPECT_EQ(commands(), (std::vector<C>{C::Exit, C::Save, C::Print, C::Find}));
-    session().checkProgram = [](TKiste&, const std::string&) { return true; };
+    std::string checked;
+    session().checkProgram = [&](TKiste&, const std::string& text) {
+        checked = text;
+        return true;
+    };
     EXPECT_EQ(commands().back(), C::CheckProgram);
+    block->colour = colour::Red;
+    EXPECT_EQ(session().check("PROGRAM P; \"x\" END_PROGRAM"), "PROGRAM P;  x  END_PROGRAM");
+    EXPECT_EQ(checked, "PROGRAM P;  x  END_PROGRAM");
+    EXPECT_EQ(dialogs.boxes, std::vector<std::string>{tx("No errors found")});
+    EXPECT_EQ(block->colour, colour::Green);
     EXPECT_EQ(session().minimumSize(), (EditorSize{}));
     EXPECT_EQ(session().sizeOnAttach({600, 155}), (EditorSize{600, 700}));
     EXPECT_EQ(session().sizeOnAttach({500, 400}), (EditorSize{500, 400}));
