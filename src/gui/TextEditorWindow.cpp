@@ -34,10 +34,8 @@ QString fromBytes(const std::string& text, std::size_t bytes)
 } // namespace
 
 TextEditorWindow::TextEditorWindow(Haupt& haupt, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
-      haupt_(haupt),
-      editor_(new QPlainTextEdit(this)),
-      messages_(new QPlainTextEdit(this))
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), haupt_(haupt),
+      editor_(new QPlainTextEdit(this)), messages_(new QPlainTextEdit(this))
 {
     setObjectName("textEditor");
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -69,9 +67,15 @@ TextEditorWindow::TextEditorWindow(Haupt& haupt, QWidget* parent)
     setGeometry(TextEditorLeft, TextEditorTop, TextEditorInitialSize.width, TextEditorInitialSize.height);
 }
 
-TextEditorSession& TextEditorWindow::session() { return haupt_.textEditor(); }
+TextEditorSession& TextEditorWindow::session()
+{
+    return haupt_.textEditor();
+}
 
-std::string TextEditorWindow::currentText() const { return editor_->toPlainText().toStdString(); }
+std::string TextEditorWindow::currentText() const
+{
+    return editor_->toPlainText().toStdString();
+}
 
 void TextEditorWindow::open(const std::string& text)
 {
@@ -119,7 +123,10 @@ QMenu* TextEditorWindow::createPopupMenu()
     return menu;
 }
 
-void TextEditorWindow::exitEditor() { close(); }
+void TextEditorWindow::exitEditor()
+{
+    close();
+}
 
 void TextEditorWindow::closeEvent(QCloseEvent* event)
 {
@@ -147,14 +154,18 @@ void TextEditorWindow::saveText()
         replaceText(*stored);
 }
 
-void TextEditorWindow::checkProgram() { replaceText(session().check(currentText())); }
+void TextEditorWindow::checkProgram()
+{
+    replaceText(session().check(currentText()));
+}
 
 void TextEditorWindow::findText()
 {
     // The session counts bytes of UTF-8, the editor characters of UTF-16.
     const QString shown = editor_->toPlainText();
     const std::string text = shown.toStdString();
-    const auto from = static_cast<std::size_t>(shown.left(editor_->textCursor().selectionEnd()).toUtf8().size());
+    const auto from =
+        static_cast<std::size_t>(shown.left(editor_->textCursor().selectionEnd()).toUtf8().size());
     const auto hit = session().find(text, from);
     if (!hit)
         return;

@@ -16,7 +16,10 @@ constexpr int CommentHeight = 155;
 constexpr const char* PrintIndent = "    ";
 constexpr const char* PrintHeaderIndent = "     ";
 
-bool isStructuredText(const TKiste& block) { return block.alive() && (block.type == 81 || block.type == 82); }
+bool isStructuredText(const TKiste& block)
+{
+    return block.alive() && (block.type == 81 || block.type == 82);
+}
 
 std::string programName(const TKiste& block)
 {
@@ -51,8 +54,8 @@ std::string cleanProgram(const std::string& edited)
 
 std::size_t characterCount(const std::string& utf8)
 {
-    return static_cast<std::size_t>(
-        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 } // namespace
@@ -134,8 +137,8 @@ bool TextEditorSession::attachBlock(TKiste& block)
     blockName_ = programName(block);
     caption_ = blockName_;
     const std::string stored = storedProgram(block);
-    text_ = withoutCarriageReturns(characterCount(stored) < ShortestProgram ? structuredTextTemplate(blockName_)
-                                                                            : stored);
+    text_ = withoutCarriageReturns(
+        characterCount(stored) < ShortestProgram ? structuredTextTemplate(blockName_) : stored);
     readOnly_ = !host_.editContext().editable();
     block.colour = colour::Green;
     if (show)
@@ -144,7 +147,10 @@ bool TextEditorSession::attachBlock(TKiste& block)
     return true;
 }
 
-TTexte* TextEditorSession::comment() const { return commentId_ ? document_.findText(*commentId_) : nullptr; }
+TTexte* TextEditorSession::comment() const
+{
+    return commentId_ ? document_.findText(*commentId_) : nullptr;
+}
 
 TKiste* TextEditorSession::block()
 {
@@ -184,7 +190,10 @@ EditorSize TextEditorSession::sizeOnAttach(EditorSize current) const
     return current;
 }
 
-EditorSize TextEditorSession::minimumSize() const { return commentId_ ? CommentMinimum : EditorSize{}; }
+EditorSize TextEditorSession::minimumSize() const
+{
+    return commentId_ ? CommentMinimum : EditorSize{};
+}
 
 void TextEditorSession::storeProgram(TKiste& block, const std::string& program)
 {
@@ -196,7 +205,8 @@ void TextEditorSession::storeProgram(TKiste& block, const std::string& program)
         if (Para_descriptor* text = sameProgram ? b->param("txt") : nullptr)
             targets.push_back(text);
     }
-    if (std::none_of(targets.begin(), targets.end(), [&](const Para_descriptor* t) { return t->value != program; }))
+    if (std::none_of(targets.begin(), targets.end(),
+                     [&](const Para_descriptor* t) { return t->value != program; }))
         return;
     host_.undoSnapshot();
     for (Para_descriptor* text : targets)

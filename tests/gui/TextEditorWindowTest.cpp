@@ -1,8 +1,8 @@
 // The shared text editor window, reached the way a user reaches it: a comment text through
 // its right-click menu, a structured-text block through "Oeffnen".
+#include "gui/TextEditorWindow.h"
 #include "gui/MainWindow.h"
 #include "gui/SheetView.h"
-#include "gui/TextEditorWindow.h"
 
 #include "ScriptedDialogs.h"
 #include "model/Translate.h"
@@ -11,8 +11,8 @@
 #include <QDir>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -96,7 +96,8 @@ TEST(TextEditorWindow, OneWindowForCommentsAndPrograms)
     dialogs.yesNoCancel = {platform::Answer::Yes};
     choose(editor, "EXIT");
     EXPECT_FALSE(editor.isVisible());
-    EXPECT_EQ(dialogs.asked, std::vector<std::string>{"ync:" + tx("Möchten Sie die Änderungen an diesem Text speichern?")});
+    EXPECT_EQ(dialogs.asked,
+              std::vector<std::string>{"ync:" + tx("Möchten Sie die Änderungen an diesem Text speichern?")});
     ASSERT_NE(haupt.document().findText(id), nullptr);
     EXPECT_EQ(haupt.document().findText(id)->text, tx("Kommentar") + "\nPumpe  P1");
     EXPECT_FALSE(haupt.textEditor().attached());

@@ -1,5 +1,5 @@
-#include "shell/Haupt.h"
 #include "shell/TextEditorSession.h"
+#include "shell/Haupt.h"
 
 #include "ScriptedDialogs.h"
 #include "model/Translate.h"
@@ -82,25 +82,25 @@ TEST(TextEditorTemplate, ShortProgramsStartFromTheTemplate)
 TEST_F(TextEditor, OpeningShowsTheProgramOrTheTemplate)
 {
     struct Case {
-        const char* name;
         const char* stored;
         std::string expected;
     };
-    const std::string regler = "PROGRAM Regler;\n\nCONST\n\nVAR_TEMP\n\nVAR_LOCAL\n\nBEGIN_PROGRAM\n\nEND_PROGRAM\n";
+    const std::string regler =
+        "PROGRAM Regler;\n\nCONST\n\nVAR_TEMP\n\nVAR_LOCAL\n\nBEGIN_PROGRAM\n\nEND_PROGRAM\n";
     const Case cases[] = {
-        {"Regler", "", regler},
-        {"Regler", "a:=b", regler},
-        {"Regler", "äöüßx", regler}, // five characters, ten bytes
-        {"Regler", "a := b", "a := b"},
-        {"Regler", "x\r\ny := 1", "x\ny := 1"},
+        {"", regler},                 // a new block
+        {"a:=b", regler},             // too short to be a program
+        {"äöüßx", regler},            // five characters, ten bytes
+        {"a := b", "a := b"},         // six characters
+        {"x\r\ny := 1", "x\ny := 1"}, // line ends as the document keeps them
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
-        TKiste* block = stBlock(c.name, c.stored);
+        TKiste* block = stBlock("Regler", c.stored);
         haupt.blockCommand(*block, BlockCommand::OpenEditor);
         ASSERT_TRUE(session().holdsBlock());
         EXPECT_EQ(shown.back(), c.expected);
-        EXPECT_EQ(session().caption(), c.name);
+        EXPECT_EQ(session().caption(), "Regler");
         EXPECT_EQ(block->colour, colour::Green);
         dialogs.yesNoCancel = {Answer::No};
         session().leave(session().text());
@@ -117,9 +117,10 @@ TEST_F(TextEditor, HoldsOneThingAtATime)
     TTexte* text = haupt.KommentarTextClick();
     auto multilineEnabled = [&] {
         const std::vector<TextMenuItem> menu = haupt.textMenu(*text);
-        return std::find_if(menu.begin(), menu.end(), [](const TextMenuItem& item) {
-                   return item.command == TextCommand::EditMultiline;
-               })->enabled;
+        return std::find_if(
+                   menu.begin(), menu.end(),
+                   [](const TextMenuItem& item) { return item.command == TextCommand::EditMultiline; })
+            ->enabled;
     };
     EXPECT_TRUE(openOffered(*first));
 
@@ -182,7 +183,8 @@ TEST_F(TextEditor, APlainBlockKeepsItsProgramToItself)
     haupt.blockCommand(*plain, BlockCommand::OpenEditor);
     session().save("PROGRAM Einzel; BEGIN_PROGRAM END_PROGRAM");
     for (TKiste* b : document().blocks())
-        EXPECT_EQ(program(*b), b == plain ? "PROGRAM Einzel; BEGIN_PROGRAM END_PROGRAM" : "PROGRAM Klon; END_PROGRAM");
+        EXPECT_EQ(program(*b),
+                  b == plain ? "PROGRAM Einzel; BEGIN_PROGRAM END_PROGRAM" : "PROGRAM Klon; END_PROGRAM");
 }
 
 TEST_F(TextEditor, LeavingAsksAboutAChangedProgram)
@@ -205,7 +207,8 @@ TEST_F(TextEditor, LeavingAsksAboutAChangedProgram)
         dialogs.asked.clear();
         dialogs.yesNoCancel = {c.answer};
         EXPECT_EQ(session().leave("PROGRAM P; \"x\" END_PROGRAM"), c.leaves);
-        EXPECT_EQ(dialogs.asked, std::vector<std::string>{"ync:" + tx("Möchten Sie die Änderungen an diesem Text speichern?")});
+        EXPECT_EQ(dialogs.asked, std::vector<std::string>{
+                                     "ync:" + tx("Möchten Sie die Änderungen an diesem Text speichern?")});
         EXPECT_EQ(program(*block), c.stored);
         EXPECT_EQ(session().attached(), !c.leaves);
         EXPECT_EQ(block->colour, c.leaves ? colour::Green : colour::Red);
@@ -360,7 +363,8 @@ TEST(TextEditorPrint, HeaderBlankLineThenIndentedLinesOverPages)
             result.emplace_back(line.top, line.text);
         return result;
     };
-    EXPECT_EQ(texts(pages[0]), (std::vector<std::pair<int, std::string>>{{0, "     Anlage: P"}, {30, ""}, {40, "    a"}}));
+    EXPECT_EQ(texts(pages[0]),
+              (std::vector<std::pair<int, std::string>>{{0, "     Anlage: P"}, {30, ""}, {40, "    a"}}));
     EXPECT_EQ(texts(pages[1]), (std::vector<std::pair<int, std::string>>{{0, "    b"}, {10, "    c"}}));
     EXPECT_TRUE(pages[0][0].header);
     EXPECT_FALSE(pages[1][0].header);
