@@ -1,9 +1,8 @@
 #include "shell/TextEditorSession.h"
 #include "shell/Haupt.h"
 
-#include "ScriptedDialogs.h"
+#include "HauptFixture.h"
 #include "model/Translate.h"
-#include "platform/ManualTimers.h"
 
 #include <gtest/gtest.h>
 
@@ -14,29 +13,9 @@ namespace {
 
 using platform::Answer;
 
-class EditorView final : public MainView {
-  public:
-    void showMainWindow() override {}
-    void raiseMessageWindow() override {}
-    void appendMessage(const std::string& line) override { messages.push_back(line); }
-    void messageBox(const std::string&) override {}
-    void showErrorList() override {}
-    void applyMenuState(const MenuState&) override {}
-    void setCaption(const std::string&) override {}
-    void showWindow(WindowShow) override {}
-    void closeWindow() override {}
-    void redisplay() override {}
-    std::vector<std::string> messages;
-};
-
-// Parameter values in dialog order: nam, de, ae, ie, da, aa, ia, txt.
-using Values = std::vector<std::string>;
-
-struct TextEditor : ::testing::Test {
+struct TextEditor : test::HauptFixture {
     TextEditor()
     {
-        haupt.startUp({}, std::filesystem::temp_directory_path(), true);
-        haupt.NURLESEN1Click(); // editable
         haupt.openCommentEditor = [this](const std::string& text) { shown.push_back(text); };
         haupt.closeCommentEditor = [this] { ++hidden; };
     }
@@ -44,6 +23,7 @@ struct TextEditor : ::testing::Test {
     TextEditorSession& session() { return haupt.textEditor(); }
     Document& document() { return haupt.document(); }
 
+    // Parameter values in dialog order: nam, de, ae, ie, da, aa, ia, txt.
     TKiste* stBlock(const std::string& name, const std::string& program)
     {
         TKiste* block = haupt.createBlockFromMenu(81);
@@ -60,10 +40,6 @@ struct TextEditor : ::testing::Test {
         return false;
     }
 
-    EditorView view;
-    test::ScriptedDialogs dialogs;
-    platform::ManualTimerService timers;
-    Haupt haupt{view, dialogs, timers};
     std::vector<std::string> shown;
     int hidden = 0;
 };
