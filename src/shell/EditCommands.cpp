@@ -443,12 +443,15 @@ void EditCommands::paste(PixelPoint mouse)
     const std::string text = clipboard_->text();
     if (text.empty() || text.front() != '(')
         return;
-    storeUndo();
+    // A text that cannot be read is taken back completely; a snapshot of the unchanged
+    // document would only give undo a step that does nothing.
+    const std::string before = snapshotText();
     const PasteResult result = pasteClipboardText(haupt_.document_, text, mouse);
     if (result.outcome != PasteOutcome::Pasted || !result.rect) {
         repaint();
         return;
     }
+    undo_->PutProject(before);
     rect_ = *result.rect;
     state_ = SelectState::Selected;
     haupt_.document_.renumber();
@@ -486,10 +489,13 @@ bool EditCommands::newPage()
     const auto name = haupt_.dialogs_.inputQuery(tx("neue Seite erzeugen"), tx("Seitenbezeichnung ?"), "");
     if (!name)
         return false;
+    // Like renaming and reordering, a new page is one step of undo of its own.
+    const std::string before = snapshotText();
     if (!doc.appendSheet(*name)) {
         haupt_.reporter_.box(tx("Max. Seitenanzahl erreicht"));
         return false;
     }
+    undo_->PutProject(before);
     clearSelectFrame();
     doc.setCurrentSheet(doc.sheetCount());
     doc.setScroll(0, 0);
