@@ -17,6 +17,7 @@
 #include <QDockWidget>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QTimer>
 
 #include <string>
 #include <tuple>
@@ -182,6 +183,19 @@ void MainWindow::buildMenus()
         if (messageWindow_->isVisible())
             messageWindow_->raise();
     });
+    addCommand(show, "Baustein-Hinweise/Tooltips (ein/aus)", Cmd::BlockHints, &Haupt::Hinweiseeinaus1Click)
+        ->setCheckable(true);
+    addCommand(show, "Seiten-Nummerrierung", Cmd::SheetLabels, &Haupt::PageNumbers1Click)->setCheckable(true);
+    addCommand(show, "Grafik immer im Vordergrund", Cmd::AlwaysInFront, &Haupt::VordergrundClick)
+        ->setCheckable(true);
+    QAction* keys = addKeyedAction(show, "Tasten-Belegung");
+    connect(keys, &QAction::triggered, this, [this] { haupt_->TastenBelegungClick(); });
+    // F1 shows and hides the menu "Visualisierung", wherever the focus is in the window.
+    auto* visualisationKey = new QAction(this);
+    visualisationKey->setShortcut(Qt::Key_F1);
+    visualisationKey->setShortcutContext(Qt::WindowShortcut);
+    addAction(visualisationKey);
+    connect(visualisationKey, &QAction::triggered, this, [this] { haupt_->toggleVisualisationMenu(); });
     show->addSeparator();
     buildLanguageItems(show);
 
@@ -355,12 +369,35 @@ void MainWindow::applyMenuState(const MenuState& menu)
         entry.action->setVisible(menu.blockEntryShown(entry.group, entry.caption));
     for (const auto& [groupMenu, caption] : blockGroupMenus_)
         groupMenu->menuAction()->setVisible(menu.blockGroupShown(caption));
+    if (visualisationMenu_ && !menu[Cmd::VisualisationMenu].visible)
+        visualisationMenu_->menuAction()->setVisible(false);
     // The project panel shows the state the menus follow.
     if (infoFrameWidget_)
         infoFrameWidget_->refresh();
 }
 
 void MainWindow::setCaption(const std::string& caption) { setWindowTitle(qs(caption)); }
+
+void MainWindow::setApplicationTitle(const std::string& title)
+{
+    // The desktop names the program by it; on X11 and Wayland it follows every window
+    // title as " \u2014 KORM: name", the window's own title stays the long caption.
+    QGuiApplication::setApplicationDisplayName(qs(title));
+}
+
+void MainWindow::clearMessages() { messageWindow_->clear(); }
+
+void MainWindow::bringToFront()
+{
+    // Called while the sheet paints: raising from inside a paint event could expose and
+    // repaint again, so it waits for the event loop.
+    if (isActiveWindow())
+        return;
+    QTimer::singleShot(0, this, [this] {
+        raise();
+        activateWindow();
+    });
+}
 
 void MainWindow::showWindow(WindowShow how)
 {

@@ -57,6 +57,9 @@ public:
     void showWindow(WindowShow how) override;
     void closeWindow() override;
     void redisplay() override;
+    void setApplicationTitle(const std::string& title) override;
+    void clearMessages() override;
+    void bringToFront() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,8 @@
 #include "gui/QtPlatform.h"
 #include "model/Translate.h"
 
+#include <QFontDatabase>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -14,6 +16,11 @@ MessageWindow::MessageWindow(QWidget* parent) : QWidget(parent, Qt::Tool), log_(
     log_->setReadOnly(true);
     log_->setLineWrapMode(QPlainTextEdit::NoWrap);
     log_->setMaximumBlockCount(20000);
+    // Key help and listings line up in columns.
+    log_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The right button closes the window instead of opening the text's menu.
+    log_->setContextMenuPolicy(Qt::NoContextMenu);
+    log_->viewport()->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(log_);
@@ -31,6 +38,16 @@ void MessageWindow::raiseAtCorner()
     move(10, 10);
     show();
     raise();
+}
+
+bool MessageWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == log_->viewport() && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        hide();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace fup::gui

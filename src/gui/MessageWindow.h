@@ -6,7 +6,7 @@ class QPlainTextEdit;
 
 namespace fup::gui {
 
-// "Meldungs-Fenster": the diagnostic log, one line per message.
+// "Meldungs-Fenster": the diagnostic log, one line per message. A right click hides it.
 class MessageWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -16,6 +16,9 @@ public:
     QString text() const;
     // Moves the window to 10,10 of the screen, brings it to the front and shows it.
     void raiseAtCorner();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QPlainTextEdit* log_;

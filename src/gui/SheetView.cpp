@@ -17,10 +17,6 @@ namespace fup::gui {
 
 namespace {
 
-// Work sheets ("Arbeits-Blatt") into which a page is divided, in grid units.
-constexpr int WorkSheetWidth = 113;
-constexpr int WorkSheetHeight = 76;
-
 QRect toQRect(const PixelRect& rect) { return {rect.left, rect.top, rect.width, rect.height}; }
 
 QFont sheetFont(int zoom)
@@ -129,6 +125,7 @@ void SheetView::scrollContentsBy(int, int)
 
 void SheetView::paintEvent(QPaintEvent* event)
 {
+    haupt_.sheetPainting();
     QPainter painter(viewport());
     paintSheet(painter, event->rect());
     paintGestures(painter);
@@ -141,19 +138,20 @@ void SheetView::paintSheet(QPainter& painter, const QRect& exposed) const
     const ViewGeometry view = ViewGeometry::of(document);
     const int zoom = view.zoom;
 
-    // Outside the sheet, and the lines between work sheets.
+    // Outside the sheet, the sheet, and the work sheets' lines and names below everything.
     const QRect sheet(-view.scrollX, -view.scrollY, zoom * SheetWidth, zoom * SheetHeight);
     painter.fillRect(exposed, palette().color(QPalette::Window));
-    painter.fillRect(sheet.intersected(exposed), Qt::white);
-    painter.setPen(QPen(QColor(0xC8, 0xC8, 0xE6), 1, Qt::DashLine));
-    for (int column = 1; column < SheetWidth / WorkSheetWidth; ++column) {
-        const int x = sheet.left() + column * WorkSheetWidth * zoom;
-        painter.drawLine(x, sheet.top(), x, sheet.bottom());
+    painter.fillRect(sheet.intersected(exposed), toQColor(colour::Sheet));
+    const SheetGrid grid = layoutSheetGrid(view, colour::Sheet, haupt_.sheetLabels(), commentMetrics);
+    for (const WorkSheetLabel& label : grid.labels) {
+        painter.setPen(toQColor(label.colour));
+        painter.setFont(commentQFont(label.font));
+        const int baseline = label.topLeft.y + painter.fontMetrics().ascent();
+        painter.drawText(QPoint(label.topLeft.x, baseline), qs(label.name));
     }
-    for (int row = 1; row < SheetHeight / WorkSheetHeight; ++row) {
-        const int y = sheet.top() + row * WorkSheetHeight * zoom;
-        painter.drawLine(sheet.left(), y, sheet.right(), y);
-    }
+    painter.setPen(QPen(toQColor(grid.lineColour), 1, Qt::DotLine));
+    for (const GridLine& line : grid.lines)
+        painter.drawLine(line.a.x, line.a.y, line.b.x, line.b.y);
 
     painter.setFont(sheetFont(zoom));
     const auto drawText = [&painter](const TextItem& item) {
@@ -261,7 +259,7 @@ bool SheetView::viewportEvent(QEvent* event)
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const SheetHit hit = hitTest(haupt_.document(), {help->pos().x(), help->pos().y()}, metrics());
-        if (hit.block)
+        if (hit.block && haupt_.blockHints())
             QToolTip::showText(help->globalPos(), qs(tx(hit.block->hint)), viewport());
         else
             QToolTip::hideText();

@@ -228,6 +228,41 @@ struct WireHit {
 // else the wire segment of the current sheet within reach of it.
 WireHit hitTestWires(const Document& document, PixelPoint pixel);
 
+// --- sheet grid (SheetGeometryGrid.cpp) ---------------------------------------------------
+
+namespace colour {
+constexpr Rgb Sheet = 0xFFFFFF; // the drawing area of a page, the window colour of the sheet
+} // namespace colour
+
+// A colour made darker by a step on each channel, no channel below 0.
+Rgb darkerBy(Rgb colour, Rgb step);
+
+struct GridLine {
+    PixelPoint a;
+    PixelPoint b;
+};
+
+// The name of a work sheet, in its own large font.
+struct WorkSheetLabel {
+    std::string name; // row letter "A".."E" and column digit "1".."5", e.g. "C4"
+    PixelPoint topLeft;
+    CommentFont font;
+    Rgb colour = 0;
+};
+
+struct SheetGrid {
+    Rgb lineColour = 0;                 // dotted lines of width 1
+    std::vector<GridLine> lines;        // the right and lower border of every work sheet
+    std::vector<WorkSheetLabel> labels; // with the sheet-label flag only, row by row
+};
+
+// The work-sheet lines of a page (5 x 5 work sheets, "Arbeits-Blatt", of 113 x 76 grid
+// units) on a canvas of the given window colour, and with
+// labels set the 25 names, each in the lower right corner of its work sheet in a font
+// 14 times the normal font of the zoom.
+SheetGrid layoutSheetGrid(const ViewGeometry& view, Rgb windowColour, bool labels,
+                          const std::function<TextMetrics(const CommentFont& font)>& metrics);
+
 // --- comment texts (SheetGeometryTexts.cpp) ------------------------------------------------
 
 // The painter's measure of a comment font (tests and the command line use the defaults).

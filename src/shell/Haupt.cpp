@@ -101,6 +101,7 @@ void Haupt::loadProgramFile(const std::filesystem::path& file)
     if (result.status == OpenStatus::Failed) {
         document_.clear();
         state_.processName = "leer_dummy";
+        showApplicationTitle();
         return;
     }
     if (result.status == OpenStatus::Loaded) {
@@ -112,6 +113,7 @@ void Haupt::loadProgramFile(const std::filesystem::path& file)
         infoFrame_->selectTarget(settings_.target);
     }
     infoFrame_->refresh();
+    showApplicationTitle();
 }
 
 bool Haupt::saveProgramFile()
@@ -168,7 +170,7 @@ void Haupt::startUp(const std::vector<std::string>& arguments, const std::filesy
                     bool printerAvailable)
 {
     state_.executableDirectory = withTrailingSeparator(executableDirectory);
-    view_.setCaption("KORM: ");
+    view_.setApplicationTitle("KORM: ");
     context_.frameSelected = false;
     context_.printerAvailable = printerAvailable;
     if (!printerAvailable)
@@ -217,6 +219,7 @@ void Haupt::startUp(const std::vector<std::string>& arguments, const std::filesy
 
     state_.readOnly = true;
     applyReadOnly();
+    edit_->updateCaption();
 }
 
 bool Haupt::showBlockNumber(int number)

@@ -38,6 +38,13 @@ public:
     virtual void showErrorList() = 0;
     virtual void applyMenuState(const MenuState& menu) = 0;
     virtual void setCaption(const std::string& caption) = 0;
+    // The application's own title ("KORM: " + process name), which the desktop shows for
+    // the program as a whole; views without such a place ignore it.
+    virtual void setApplicationTitle(const std::string&) {}
+    // Empties the message window; views without one ignore it.
+    virtual void clearMessages() {}
+    // Brings the main window and the program to the front.
+    virtual void bringToFront() {}
     virtual void showWindow(WindowShow how) = 0;
     virtual void closeWindow() = 0;
     // Repaints the current sheet (scroll position and sheet may have changed).
@@ -182,6 +189,20 @@ public:
     // and the window caption.
     EditCommands& edit() { return *edit_; }
 
+    // --- view flags and key help (HauptView.cpp) ----------------------------------------------
+    void TastenBelegungClick();     // "Tasten-Belegung": the key help in the message window
+    void Hinweiseeinaus1Click();    // "Baustein-Hinweise/Tooltips (ein/aus)"
+    void PageNumbers1Click();       // "Seiten-Nummerrierung": the work-sheet names
+    void VordergrundClick();        // "Grafik immer im Vordergrund"
+    void toggleVisualisationMenu(); // F1: shows or hides the menu "Visualisierung"
+    bool blockHints() const { return context_.blockHints; }
+    bool sheetLabels() const { return context_.sheetLabels; }
+    // Every repaint of the sheet: completes a page change that was not shown yet (the
+    // caption follows) and brings the window to the front while that flag is set.
+    void sheetPainting();
+    // "KORM: " + process name.
+    void showApplicationTitle();
+
 private:
     friend class EditCommands;
     // ReporterView: window parts go to the main window, blocks are shown here.
@@ -244,6 +265,9 @@ private:
 
     // Editing commands (EditCommands.cpp).
     std::unique_ptr<EditCommands> edit_;
+
+    // The page (or inside) shown by the last repaint (HauptView.cpp).
+    int paintedSheet_ = 0;
 };
 
 }  // namespace fup

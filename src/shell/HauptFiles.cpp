@@ -67,6 +67,7 @@ void Haupt::ProgrammLadenClick()
         infoFrame_->reset();
         reporter_.box(tx("ungueltiger DateiName"));
         state_.processName = "leer_dummy";
+        showApplicationTitle();
     } else {
         state_.programDirectory = withTrailingSeparator(directory);
         state_.processName = name;

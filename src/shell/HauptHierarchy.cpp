@@ -143,6 +143,7 @@ bool Haupt::KisteExpand(TKiste& block)
     document_.setScroll(block.viewX * document_.zoom(), block.viewY * document_.zoom());
     markConnectedPorts(document_, block.childPage);
     refreshMenus();
+    edit_->updateCaption();
     view_.redisplay();
     return true;
 }
@@ -159,6 +160,7 @@ bool Haupt::PopZurueckMacro()
         document_.showBlock(*open);
         open->colour = colour::Green;
         refreshMenus();
+        edit_->updateCaption();
         view_.redisplay();
         return true;
     }
@@ -192,6 +194,7 @@ bool Haupt::PopZurueckMacro()
     if (state_.mode == EditorMode::Edit)
         macroConsistencyChecks(document_);
     open->colour = colour::Green;
+    edit_->updateCaption();
     view_.redisplay();
     return true;
 }

@@ -69,6 +69,10 @@ MenuState computeMenuState(const EditorState& state, const MenuContext& context)
 
     for (Cmd cmd : {Cmd::PrinterSetup, Cmd::Print, Cmd::PrintAll, Cmd::PrintSelection})
         menu[cmd].enabled = context.printerAvailable;
+    menu[Cmd::VisualisationMenu].visible = context.visualisationMenuShown;
+    menu[Cmd::BlockHints].checked = context.blockHints;
+    menu[Cmd::SheetLabels].checked = context.sheetLabels;
+    menu[Cmd::AlwaysInFront].checked = context.alwaysInFront;
     menu.blockMenuTarget = context.menuTarget;
     return menu;
 }

@@ -32,6 +32,8 @@ enum class Cmd {
     DisplayTimeBase,
     // printing
     PrinterSetup, Print, PrintAll, PrintSelection,
+    // view flags with their check marks
+    BlockHints, SheetLabels, AlwaysInFront,
     Count
 };
 
@@ -53,6 +55,11 @@ struct MenuContext {
     bool frameSelected = false;          // a select frame holds objects ("Rahmen Sichern")
     bool insideSubProcess = false;       // a sub-process or function-block file is open
     int menuTarget = -1;                 // target whose block menus are shown; -1: all of them
+    // View flags of the main window.
+    bool blockHints = true;              // blocks show their hints as tooltips
+    bool sheetLabels = false;            // work-sheet names on the sheet grid
+    bool alwaysInFront = false;          // every repaint brings the window to the front
+    bool visualisationMenuShown = true;  // F1 hides and shows the menu "Visualisierung"
 };
 
 class MenuState {

@@ -138,6 +138,7 @@ bool EditCommands::Zurueck_SubProc(bool ask)
         return false;
     }
     const bool restored = restoreSnapshot(*snapshot, true);
+    h.showApplicationTitle();
     h.reporter_.log("zurueck.defaultDir=" + directory.string());
     return restored;
 }
