@@ -79,7 +79,7 @@ TEST(MainWindow, StartsReadOnlyInEditMode)
 {
     Editor editor;
     MainWindow& window = *editor.window;
-    EXPECT_EQ(window.windowTitle(), "KORM: ");
+    EXPECT_TRUE(window.windowTitle().startsWith("EDIT:  ")) << window.windowTitle().toStdString();
     EXPECT_EQ(editor.haupt().state().processName, "Unbenannt");
     EXPECT_TRUE(window.action(Cmd::ReadOnly)->isChecked());
     EXPECT_TRUE(window.action(Cmd::ModeEdit)->isChecked());
