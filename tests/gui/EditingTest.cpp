@@ -1,4 +1,5 @@
 #include "gui/MainWindow.h"
+#include "MainWindowFixture.h"
 #include "gui/SheetView.h"
 
 #include <QAction>
@@ -9,49 +10,13 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace fup::gui {
 namespace {
 
-class YesDialogs final : public platform::Dialogs {
-  public:
-    void messageBox(const std::string& text) override { boxes.push_back(text); }
-    bool askYesNo(const std::string&) override { return true; }
-    platform::Answer askYesNoCancel(const std::string&) override { return platform::Answer::Yes; }
-    std::optional<std::string> inputQuery(const std::string&, const std::string&, const std::string&) override
-    {
-        return answer;
-    }
-    std::optional<std::string> passwordQuery(const std::string&, const std::string&,
-                                             const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
-    {
-        return std::nullopt;
-    }
-    std::vector<std::string> boxes;
-    std::optional<std::string> answer;
-};
-
 TEST(Editing, FrameCutPasteUndoRedoWithTheKeys)
 {
-    auto owned = std::make_unique<YesDialogs>();
-    YesDialogs& dialogs = *owned;
-    MainWindow window(std::move(owned));
-    window.haupt().startUp({}, std::filesystem::temp_directory_path(), true);
+    test::EditorWindow editor;
+    MainWindow& window = *editor.window;
     window.haupt().NURLESEN1Click(); // editable
     window.resize(900, 700);
     window.show();
@@ -93,7 +58,7 @@ TEST(Editing, FrameCutPasteUndoRedoWithTheKeys)
     EXPECT_EQ(edit.snapshotText(), afterPaste);
 
     // Page keys, zoom keys and the caption.
-    dialogs.answer = "Zwei";
+    editor.dialogs->inputs = {"Zwei"};
     window.action(Cmd::PagesMenu)->menu()->actions().at(1)->trigger(); // "neue Seite"
     EXPECT_EQ(doc.sheetCount(), 2);
     EXPECT_TRUE(window.windowTitle().contains("(von 2) : Zwei")) << window.windowTitle().toStdString();

@@ -1,4 +1,5 @@
 #include "gui/MainWindow.h"
+#include "MainWindowFixture.h"
 #include "gui/MessageWindow.h"
 #include "gui/SheetView.h"
 #include "model/Catalogue.h"
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,54 +21,12 @@
 namespace fup::gui {
 namespace {
 
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 
-// Answers every question with fixed texts and records the boxes.
-class ScriptedDialogs final : public platform::Dialogs {
-public:
-    void messageBox(const std::string& text) override { boxes.push_back(text); }
-    bool askYesNo(const std::string&) override { return true; }
-    platform::Answer askYesNoCancel(const std::string&) override { return platform::Answer::Yes; }
-    std::optional<std::string> inputQuery(const std::string&, const std::string& prompt,
-                                          const std::string& initial) override
-    {
-        prompts.push_back(prompt);
-        return answer.empty() ? initial : answer;
-    }
-    std::optional<std::string> passwordQuery(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
-    {
-        return std::nullopt;
-    }
-
-    std::vector<std::string> boxes;
-    std::vector<std::string> prompts;
-    std::string answer;
-};
-
-struct Editor {
-    Editor()
-    {
-        auto scripted = std::make_unique<ScriptedDialogs>();
-        dialogs = scripted.get();
-        window = std::make_unique<MainWindow>(std::move(scripted));
-        window->haupt().startUp({}, std::filesystem::temp_directory_path(), true);
-    }
-    Haupt& haupt() { return window->haupt(); }
-    ScriptedDialogs* dialogs;
-    std::unique_ptr<MainWindow> window;
+// Text queries keep their initial text unless a test gives an answer.
+struct Editor : test::EditorWindow {
+    Editor() { dialogs->acceptInitial = true; }
 };
 
 void saveScreenshot(QWidget& widget, const QString& name)
@@ -150,13 +110,13 @@ TEST(MainWindow, AskedInputCountShapesTheBlock)
 {
     Editor editor;
     editor.window->action(Cmd::ReadOnly)->trigger();
-    editor.dialogs->answer = "5";
+    editor.dialogs->inputs = {"5"};
     editor.window->blockAction(92)->trigger();
-    ASSERT_EQ(editor.dialogs->prompts, std::vector<std::string>{"Anzahl Eingaenge ?"});
+    ASSERT_THAT(editor.dialogs->asked, ElementsAre(HasSubstr("|Anzahl Eingaenge ?|")));
     const TKiste& block = *editor.haupt().document().blocks().back();
     EXPECT_EQ(block.n, 5);
     EXPECT_EQ(block.param("ina")->value, "5");
-    editor.dialogs->answer = "40";  // outside 2..32: the default count
+    editor.dialogs->inputs = {"40"};  // outside 2..32: the default count
     editor.window->blockAction(92)->trigger();
     EXPECT_EQ(editor.haupt().document().blocks().back()->n, 2);
 }
@@ -225,11 +185,9 @@ TEST(MainWindow, StartUpArgumentsAndExitCodes)
              // Argument 6 is read after argument 8: its error is the last report.
              {{"", "", "", "", "", "65", "", "11"}, 10, -1, -1},
          }) {
-        auto scripted = std::make_unique<ScriptedDialogs>();
-        MainWindow window(std::move(scripted));
-        window.haupt().startUp(c.arguments, dir, true);
-        const EditorState& state = window.haupt().state();
-        EXPECT_EQ(window.haupt().exitCode(), c.exitCode) << testing::PrintToString(c.arguments);
+        test::EditorWindow editor(c.arguments, dir);
+        const EditorState& state = editor.haupt().state();
+        EXPECT_EQ(editor.haupt().exitCode(), c.exitCode) << testing::PrintToString(c.arguments);
         EXPECT_EQ(state.target, c.target);
         EXPECT_EQ(state.cycleNumber, c.cycleNumber);
         EXPECT_TRUE(state.readOnly);

@@ -1,5 +1,6 @@
 #include "gui/InfoFrameWidget.h"
 #include "gui/MainWindow.h"
+#include "MainWindowFixture.h"
 #include "gui/ParameterFrameWidget.h"
 
 #include <QAction>
@@ -16,63 +17,17 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace fup::gui {
 namespace {
 
-// Answers text queries with their initial text and records the boxes.
-class PanelDialogs final : public platform::Dialogs {
-  public:
-    void messageBox(const std::string& text) override { boxes.push_back(text); }
-    bool askYesNo(const std::string&) override { return true; }
-    platform::Answer askYesNoCancel(const std::string&) override { return platform::Answer::Yes; }
-    std::optional<std::string> inputQuery(const std::string&, const std::string&,
-                                          const std::string& initial) override
-    {
-        if (answers.empty())
-            return initial;
-        std::string answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
-    }
-    std::optional<std::string> passwordQuery(const std::string&, const std::string&,
-                                             const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
-    {
-        return std::nullopt;
-    }
-
-    std::vector<std::string> boxes;
-    std::vector<std::string> answers;
-};
-
-struct PanelEditor {
+// Shown and editable; text queries keep their initial text unless a test gives an answer.
+struct PanelEditor : test::EditorWindow {
     PanelEditor()
     {
-        auto scripted = std::make_unique<PanelDialogs>();
-        dialogs = scripted.get();
-        window = std::make_unique<MainWindow>(std::move(scripted));
-        window->haupt().startUp({}, std::filesystem::temp_directory_path(), true);
+        dialogs->acceptInitial = true;
         window->show();
-        window->haupt().NURLESEN1Click(); // editable
+        haupt().NURLESEN1Click(); // editable
     }
-    Haupt& haupt() { return window->haupt(); }
-    PanelDialogs* dialogs;
-    std::unique_ptr<MainWindow> window;
 };
 
 QAction* findAction(QWidget& root, const QString& caption)
@@ -145,7 +100,7 @@ TEST(Panels, ProjectPanelFollowsTheEditorState)
     EXPECT_TRUE(editor.window->blockAction(236)->isVisible());
     EXPECT_FALSE(editor.window->blockAction(238)->isVisible());
 
-    editor.dialogs->answers = {"50"};
+    editor.dialogs->inputs = {"50"};
     panel.button(InfoButton::CycleTime)->click();
     EXPECT_EQ(panel.valueLabel("ZyklusLabel")->text(), "50");
     EXPECT_EQ(panel.valueLabel("DisplayLabel")->text(), "2.5 sec");

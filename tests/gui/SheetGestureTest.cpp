@@ -1,6 +1,7 @@
 // The real sheet view driven with mouse events: wires drawn by clicks, the wire popup
 // menu, and a screenshot of the wired sheet.
 #include "gui/MainWindow.h"
+#include "MainWindowFixture.h"
 #include "gui/MessageWindow.h"
 #include "gui/SheetView.h"
 #include "model/Kanten.h"
@@ -11,53 +12,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <deque>
-#include <filesystem>
 
 namespace fup::gui {
 namespace {
 
-// Answers text queries from a queue; boxes are kept.
-class QueuedDialogs final : public platform::Dialogs {
-public:
-    void messageBox(const std::string& text) override { boxes.push_back(text); }
-    bool askYesNo(const std::string&) override { return true; }
-    platform::Answer askYesNoCancel(const std::string&) override { return platform::Answer::Yes; }
-    std::optional<std::string> inputQuery(const std::string& caption, const std::string&,
-                                          const std::string&) override
-    {
-        captions.push_back(caption);
-        if (answers.empty())
-            return std::nullopt;
-        std::string answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::optional<std::string> passwordQuery(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> openFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> saveFileName(const std::string&, const std::filesystem::path&,
-                                                      const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> directory(const std::string&, const std::filesystem::path&) override
-    {
-        return std::nullopt;
-    }
-
-    std::deque<std::string> answers;
-    std::vector<std::string> captions;
-    std::vector<std::string> boxes;
-};
+using ::testing::ElementsAre;
+using ::testing::StartsWith;
 
 QAction* findAction(QMenu& menu, const QString& text)
 {
@@ -90,13 +52,9 @@ void chooseInNextMenu(const QString& text, QStringList& offered, int attempts = 
     });
 }
 
-struct Sheet {
+struct Sheet : test::EditorWindow {
     Sheet()
     {
-        auto queued = std::make_unique<QueuedDialogs>();
-        dialogs = queued.get();
-        window = std::make_unique<MainWindow>(std::move(queued));
-        window->haupt().startUp({}, std::filesystem::temp_directory_path(), true);
         window->haupt().NURLESEN1Click(); // editable
         window->resize(1000, 700);
         window->show();
@@ -120,9 +78,6 @@ struct Sheet {
         QTest::mouseClick(viewport(), button, {}, p);
     }
     WireState state() { return window->haupt().gestures().state(); }
-
-    QueuedDialogs* dialogs;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST(SheetGesture, WiresDrawnWithTheMouse)
@@ -217,11 +172,11 @@ TEST(SheetGesture, WirePopupMenu)
     for (const PinPaint& pin : paint.pins)
         if (pin.pin == out)
             label = {pin.label.box.left + 2, pin.label.box.top + pin.label.box.height / 2};
-    sheet.dialogs->answers = {"DRUCK"};
+    sheet.dialogs->inputs = {"DRUCK"};
     chooseInNextMenu("eigene Variable erzeugen", offered);
     sheet.click(label, Qt::RightButton);
     EXPECT_EQ(offered, (QStringList{"eigene Variable erzeugen", "fremde Variable nutzen (Referenz)"}));
-    EXPECT_EQ(sheet.dialogs->captions, std::vector<std::string>{"SPS-AusgangsVariable neu"});
+    EXPECT_THAT(sheet.dialogs->asked, ElementsAre(StartsWith("input:SPS-AusgangsVariable neu|")));
     EXPECT_EQ(out->varText, "DRUCK");
 
     // On the bend: deleted once the menu's event is over.
