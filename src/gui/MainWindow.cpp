@@ -335,6 +335,8 @@ void MainWindow::retranslate()
     for (QObject* object : findChildren<QObject*>())
         apply(object);
     checkShownLanguage();
+    // The caption's words ("Seite", "von", ...) are looked up as it is built.
+    haupt_->edit().updateCaption();
     infoFrameWidget_->retranslate();
     parameterFrameWidget_->retranslate();
 }

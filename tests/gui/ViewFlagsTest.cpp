@@ -1,6 +1,7 @@
 // The view menu's toggles, the key help in the message window, F1 and the captions as
 // the window shows them.
 #include "ScriptedDialogs.h"
+#include "model/Translate.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageWindow.h"
 #include "gui/SheetView.h"
@@ -172,6 +173,18 @@ TEST_F(Window, TheWindowTitleIsTheLongCaptionAndTheProgramIsNamedApart)
     window.haupt().edit().newPage();
     EXPECT_TRUE(window.windowTitle().startsWith("EDIT:  Unbenannt       Seite 2 (von 2) : Ablauf    "))
         << window.windowTitle().toStdString();
+}
+
+TEST_F(Window, TheCaptionFollowsALanguageSwitch)
+{
+    setTranslationDirectory(FUP_LOCALE_DIR);
+    struct German {
+        ~German() { setLanguage("de"); }
+    } german;
+    window.findChild<QAction*>("Englisch1")->trigger();
+    EXPECT_TRUE(window.windowTitle().contains("Sheet 1 (of 1)")) << window.windowTitle().toStdString();
+    window.findChild<QAction*>("Deutsch1")->trigger();
+    EXPECT_TRUE(window.windowTitle().contains("Seite 1 (von 1)")) << window.windowTitle().toStdString();
 }
 
 } // namespace
