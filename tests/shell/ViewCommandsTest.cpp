@@ -135,6 +135,19 @@ TEST(ViewFlags, AlwaysInFrontActsOnEveryRepaintWhileSet)
     EXPECT_EQ(run.view.broughtToFront, 2);
 }
 
+using MacroCaption = test::HauptFixture;
+
+TEST_F(MacroCaption, NamesTheOpenMacroAndThePageAfterReturning)
+{
+    TKiste* macro = haupt.createBlockFromMenu(187);
+    ASSERT_NE(macro, nullptr);
+    macro->param("nam")->value = "Regler";
+    haupt.blockCommand(*macro, BlockCommand::OpenInside);
+    EXPECT_NE(view.caption.find("       Makro(1):  Regler    Datei: "), std::string::npos) << view.caption;
+    ASSERT_TRUE(haupt.PopZurueckMacro());
+    EXPECT_NE(view.caption.find("       Seite 1 (von 1) :     Datei: "), std::string::npos) << view.caption;
+}
+
 // Program files with two pages, a named first page and a fixed save date.
 struct Captions : ::testing::Test {
     Captions()
