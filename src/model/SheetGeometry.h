@@ -257,9 +257,9 @@ struct SheetGrid {
 };
 
 // The work-sheet lines of a page (5 x 5 work sheets, "Arbeits-Blatt", of 113 x 76 grid
-// units) on a canvas of the given window colour, and with
-// labels set the 25 names, each in the lower right corner of its work sheet in a font
-// 14 times the normal font of the zoom.
+// units) on a canvas of the given window colour; with labels set also the 25 names, each
+// in the lower right corner of its work sheet in a font 14 times the normal font of the
+// zoom.
 SheetGrid layoutSheetGrid(const ViewGeometry& view, Rgb windowColour, bool labels,
                           const std::function<TextMetrics(const CommentFont& font)>& metrics);
 
