@@ -1,10 +1,10 @@
 // The view menu's toggles, the key help in the message window, F1 and the captions as
 // the window shows them.
-#include "ScriptedDialogs.h"
-#include "model/Translate.h"
+#include "MainWindowFixture.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageWindow.h"
 #include "gui/SheetView.h"
+#include "model/Translate.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,19 +23,18 @@
 namespace fup::gui {
 namespace {
 
-struct Window : ::testing::Test {
+struct Window : ::testing::Test, test::EditorWindow {
     Window()
     {
-        window.haupt().startUp({}, std::filesystem::temp_directory_path(), true);
-        window.resize(900, 700);
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window->resize(900, 700);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
     ~Window() override { QToolTip::hideText(); }
 
     QAction* menuItem(const QString& caption) const
     {
-        for (QAction* action : window.findChildren<QAction*>())
+        for (QAction* action : window->findChildren<QAction*>())
             if (action->text() == caption)
                 return action;
         ADD_FAILURE() << "no menu item " << caption.toStdString();
@@ -43,7 +42,7 @@ struct Window : ::testing::Test {
     }
     QMenu* topMenu(const QString& caption) const
     {
-        for (QAction* action : window.menuBar()->actions())
+        for (QAction* action : window->menuBar()->actions())
             if (action->text().trimmed() == caption)
                 return action->menu();
         return nullptr;
@@ -52,24 +51,20 @@ struct Window : ::testing::Test {
     int labelPixels()
     {
         QApplication::processEvents();
-        const QImage image = window.sheetView().viewport()->grab().toImage();
+        const QImage image = window->sheetView().viewport()->grab().toImage();
         int count = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 count += image.pixel(x, y) == qRgb(0xDF, 0xDF, 0xDF);
         return count;
     }
-
-    std::unique_ptr<test::ScriptedDialogs> ownDialogs = std::make_unique<test::ScriptedDialogs>();
-    test::ScriptedDialogs& dialogs = *ownDialogs;
-    MainWindow window{std::move(ownDialogs)};
 };
 
 TEST_F(Window, SheetLabelsAppearAndGoWithTheirMenuItem)
 {
     // Overview zoom: all 25 names on screen at once.
-    window.haupt().edit().zoomOverview();
-    window.sheetView().refresh();
+    window->haupt().edit().zoomOverview();
+    window->sheetView().refresh();
     QAction* labels = menuItem("Seiten-Nummerrierung");
     ASSERT_NE(labels, nullptr);
     EXPECT_FALSE(labels->isChecked());
@@ -79,7 +74,7 @@ TEST_F(Window, SheetLabelsAppearAndGoWithTheirMenuItem)
     EXPECT_TRUE(labels->isChecked());
     EXPECT_GT(labelPixels(), 500);
     QDir().mkpath(FUP_SCREENSHOT_DIR);
-    window.grab().save(QString(FUP_SCREENSHOT_DIR) + "/sheet-labels.png");
+    window->grab().save(QString(FUP_SCREENSHOT_DIR) + "/sheet-labels.png");
 
     labels->trigger();
     EXPECT_FALSE(labels->isChecked());
@@ -88,11 +83,11 @@ TEST_F(Window, SheetLabelsAppearAndGoWithTheirMenuItem)
 
 TEST_F(Window, BlockTooltipsFollowTheHintsItem)
 {
-    window.haupt().NURLESEN1Click();
-    TKiste* block = window.haupt().createBlockFromMenu(13);
+    window->haupt().NURLESEN1Click();
+    TKiste* block = window->haupt().createBlockFromMenu(13);
     ASSERT_NE(block, nullptr);
-    QWidget* viewport = window.sheetView().viewport();
-    const PixelRect body = blockRect(*block, ViewGeometry::of(window.haupt().document()));
+    QWidget* viewport = window->sheetView().viewport();
+    const PixelRect body = blockRect(*block, ViewGeometry::of(window->haupt().document()));
     const QPoint inside(body.left + body.width / 2, body.top + body.height - 3);
     const auto hover = [&] {
         QToolTip::hideText();
@@ -117,7 +112,7 @@ TEST_F(Window, BlockTooltipsFollowTheHintsItem)
 
 TEST_F(Window, KeyHelpFillsTheMessageWindowAndARightClickHidesIt)
 {
-    MessageWindow& messages = window.messageWindow();
+    MessageWindow& messages = window->messageWindow();
     messages.appendLine("vorher");
     menuItem("Tasten-Belegung")->trigger();
     EXPECT_TRUE(messages.isVisible());
@@ -140,15 +135,15 @@ TEST_F(Window, F1HidesAndShowsTheVisualisationMenu)
 {
     QMenu* visualisation = topMenu("Visualisierung");
     ASSERT_NE(visualisation, nullptr);
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.sheetView().setFocus();
-    QTest::keyClick(&window.sheetView(), Qt::Key_F1);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->sheetView().setFocus();
+    QTest::keyClick(&window->sheetView(), Qt::Key_F1);
     EXPECT_FALSE(visualisation->menuAction()->isVisible());
     // Other menu changes leave it hidden.
-    window.haupt().NURLESEN1Click();
+    window->haupt().NURLESEN1Click();
     EXPECT_FALSE(visualisation->menuAction()->isVisible());
-    QTest::keyClick(&window.sheetView(), Qt::Key_F1);
+    QTest::keyClick(&window->sheetView(), Qt::Key_F1);
     EXPECT_TRUE(visualisation->menuAction()->isVisible());
 }
 
@@ -166,13 +161,13 @@ TEST_F(Window, AlwaysInFrontIsACheckedToggle)
 TEST_F(Window, TheWindowTitleIsTheLongCaptionAndTheProgramIsNamedApart)
 {
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), "KORM: ");
-    EXPECT_EQ(window.windowTitle(), "EDIT:  Unbenannt       Seite 1 (von 1) :     Datei: ohne Savedatum    "
-                                    "Compiled: ohne Compiledatum");
-    window.haupt().NURLESEN1Click();
-    dialogs.inputs = {"Ablauf"};
-    window.haupt().edit().newPage();
-    EXPECT_TRUE(window.windowTitle().startsWith("EDIT:  Unbenannt       Seite 2 (von 2) : Ablauf    "))
-        << window.windowTitle().toStdString();
+    EXPECT_EQ(window->windowTitle(), "EDIT:  Unbenannt       Seite 1 (von 1) :     Datei: ohne Savedatum    "
+                                     "Compiled: ohne Compiledatum");
+    window->haupt().NURLESEN1Click();
+    dialogs->inputs = {"Ablauf"};
+    window->haupt().edit().newPage();
+    EXPECT_TRUE(window->windowTitle().startsWith("EDIT:  Unbenannt       Seite 2 (von 2) : Ablauf    "))
+        << window->windowTitle().toStdString();
 }
 
 TEST_F(Window, TheCaptionFollowsALanguageSwitch)
@@ -181,10 +176,10 @@ TEST_F(Window, TheCaptionFollowsALanguageSwitch)
     struct German {
         ~German() { setLanguage("de"); }
     } german;
-    window.findChild<QAction*>("Englisch1")->trigger();
-    EXPECT_TRUE(window.windowTitle().contains("Sheet 1 (of 1)")) << window.windowTitle().toStdString();
-    window.findChild<QAction*>("Deutsch1")->trigger();
-    EXPECT_TRUE(window.windowTitle().contains("Seite 1 (von 1)")) << window.windowTitle().toStdString();
+    window->findChild<QAction*>("Englisch1")->trigger();
+    EXPECT_TRUE(window->windowTitle().contains("Sheet 1 (of 1)")) << window->windowTitle().toStdString();
+    window->findChild<QAction*>("Deutsch1")->trigger();
+    EXPECT_TRUE(window->windowTitle().contains("Seite 1 (von 1)")) << window->windowTitle().toStdString();
 }
 
 } // namespace
