@@ -39,7 +39,7 @@ extra_keywords=(
   "src/model/Kisten.cpp|add:2"
   "src/model/KantenMenu.cpp|item:2 add:1"
   "src/model/DocumentSelection.cpp|string:1"
-  "src/gui/MainWindow.cpp|addCommand:2 addKeyedMenu:2 addKeyedAction:2 setKeyedText:2 setKeyedToolTip:2"
+  "src/gui/MainWindow.cpp|addCommand:2 addEditAction:2 addKeyedMenu:2 addKeyedAction:2 setKeyedText:2 setKeyedToolTip:2"
   "src/shell/InfoFrame.cpp|askText:2"
   "src/shell/InfoFrame.cpp|askText:3"
 )
