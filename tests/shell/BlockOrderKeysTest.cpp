@@ -1,37 +1,13 @@
-#include "ScriptedDialogs.h"
-#include "platform/ManualTimers.h"
-#include "shell/Haupt.h"
+#include "HauptFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 
 namespace fup {
 namespace {
 
-using test::ScriptedDialogs;
-
-class QuietView final : public MainView {
-  public:
-    void showMainWindow() override {}
-    void raiseMessageWindow() override {}
-    void appendMessage(const std::string&) override {}
-    void messageBox(const std::string&) override {}
-    void showErrorList() override {}
-    void applyMenuState(const MenuState&) override {}
-    void setCaption(const std::string&) override {}
-    void showWindow(WindowShow) override {}
-    void closeWindow() override {}
-    void redisplay() override {}
-};
-
-struct BlockOrderKeys : ::testing::Test {
-    BlockOrderKeys()
-    {
-        haupt.startUp({}, std::filesystem::temp_directory_path(), true);
-        haupt.NURLESEN1Click(); // editable
-    }
+struct BlockOrderKeys : test::HauptFixture {
     Document& doc() { return haupt.document(); }
     EditCommands& edit() { return haupt.edit(); }
     // Blocks 1..count in a row on sheet 1; each keeps its first number in x.
@@ -56,11 +32,6 @@ struct BlockOrderKeys : ::testing::Test {
         return xs;
     }
     void press(EditKey key) { edit().keyPress(key, {}, {0, 0}); }
-
-    QuietView view;
-    ScriptedDialogs dialogs;
-    platform::ManualTimerService timers;
-    Haupt haupt{view, dialogs, timers};
 };
 
 TEST_F(BlockOrderKeys, SelectedBlocksTakeTheNextOrPreviousPlace)

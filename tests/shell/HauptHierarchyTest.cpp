@@ -1,10 +1,8 @@
-#include "shell/Haupt.h"
+#include "HauptFixture.h"
 #include "ScratchDirectory.h"
 
 #include "codegen/MacroChecks.h"
 #include "model/Hierarchy.h"
-#include "ScriptedDialogs.h"
-#include "platform/ManualTimers.h"
 
 #include <gtest/gtest.h>
 
@@ -15,32 +13,7 @@ namespace {
 
 using test::ScriptedDialogs;
 
-class QuietView final : public MainView {
-  public:
-    void showMainWindow() override {}
-    void raiseMessageWindow() override {}
-    void appendMessage(const std::string&) override {}
-    void messageBox(const std::string& text) override { boxes.push_back(text); }
-    void showErrorList() override {}
-    void applyMenuState(const MenuState& menu) override { lastMenu = menu; }
-    void setCaption(const std::string&) override {}
-    void showWindow(WindowShow) override {}
-    void closeWindow() override {}
-    void redisplay() override {}
-    std::vector<std::string> boxes;
-    MenuState lastMenu;
-};
-
-struct Hierarchy : ::testing::Test {
-    Hierarchy()
-    {
-        haupt.startUp({}, std::filesystem::temp_directory_path(), true);
-        haupt.NURLESEN1Click(); // editable
-    }
-    QuietView view;
-    ScriptedDialogs dialogs;
-    platform::ManualTimerService timers;
-    Haupt haupt{view, dialogs, timers};
+struct Hierarchy : test::HauptFixture {
     Document& doc = haupt.document();
 
     // A macro needs a name: the checks after returning report a nameless one.
@@ -187,10 +160,10 @@ TEST_F(Hierarchy, LockedMacrosAskForThePassword)
     EXPECT_TRUE(haupt.mayOpenParameters(*macro)); // remembered since it was set
 
     // Another run of the program: the password is asked for.
-    QuietView otherView;
-    ScriptedDialogs otherDialogs;
-    Haupt other(otherView, otherDialogs, timers);
-    other.startUp({}, std::filesystem::temp_directory_path(), true);
+    test::HauptRun otherRun;
+    Haupt& other = otherRun.haupt;
+    test::RecordingView& otherView = otherRun.view;
+    ScriptedDialogs& otherDialogs = otherRun.dialogs;
     other.NURLESEN1Click();
     TKiste* locked = other.createBlockFromMenu(187);
     locked->param("nam")->value = "M";
@@ -199,7 +172,7 @@ TEST_F(Hierarchy, LockedMacrosAskForThePassword)
     EXPECT_FALSE(other.KisteExpand(*locked));
     EXPECT_EQ(other.document().currentSheet(), 1);
     EXPECT_TRUE(otherView.boxes.empty());
-    timers.advance(300); // the message waits for the deferred box
+    otherRun.timers.advance(300); // the message waits for the deferred box
     EXPECT_EQ(otherView.boxes, std::vector<std::string>{"ungueltiges Password"});
     otherDialogs.passwords = {"abc"};
     EXPECT_TRUE(other.KisteExpand(*locked));

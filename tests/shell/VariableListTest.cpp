@@ -1,34 +1,12 @@
 #include "shell/VariableList.h"
 
-#include "ScriptedDialogs.h"
+#include "HauptFixture.h"
 #include "model/Document.h"
-#include "platform/ManualTimers.h"
-#include "shell/Haupt.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace fup {
 namespace {
-
-using test::ScriptedDialogs;
-
-class LogView final : public MainView {
-  public:
-    void showMainWindow() override {}
-    void raiseMessageWindow() override {}
-    void appendMessage(const std::string& line) override { log.push_back(line); }
-    void messageBox(const std::string& text) override { boxes.push_back(text); }
-    void showErrorList() override {}
-    void applyMenuState(const MenuState&) override {}
-    void setCaption(const std::string&) override {}
-    void showWindow(WindowShow) override {}
-    void closeWindow() override {}
-    void redisplay() override {}
-    std::vector<std::string> log;
-    std::vector<std::string> boxes;
-};
 
 enum class Entry { OwnVariable, Reference, Constant };
 
@@ -111,13 +89,8 @@ TEST(VariableLines, SortedByNameWithoutRegardToCase)
                      }));
 }
 
-struct VariableListFixture : ::testing::Test {
-    VariableListFixture()
-    {
-        haupt.startUp({}, std::filesystem::temp_directory_path(), true);
-        haupt.NURLESEN1Click(); // editable
-        list().changed = [this] { ++changes; };
-    }
+struct VariableListFixture : test::HauptFixture {
+    VariableListFixture() { list().changed = [this] { ++changes; }; }
     VariableList& list() { return haupt.edit().variableList(); }
     Document& doc() { return haupt.document(); }
     int lineOf(const std::string& name)
@@ -129,10 +102,6 @@ struct VariableListFixture : ::testing::Test {
         return -1;
     }
 
-    LogView view;
-    ScriptedDialogs dialogs;
-    platform::ManualTimerService timers;
-    Haupt haupt{view, dialogs, timers};
     int changes = 0;
 };
 
@@ -171,7 +140,7 @@ TEST_F(VariableListFixture, LineLeadsIntoTheMacroThatHoldsTheBlock)
     const int line = lineOf("Innen");
     ASSERT_GE(line, 0);
     ASSERT_TRUE(list().goToLine(line));
-    EXPECT_EQ(view.log.back(), "i=" + std::to_string(line) + "  nr=" + std::to_string(inside->number));
+    EXPECT_EQ(view.messages.back(), "i=" + std::to_string(line) + "  nr=" + std::to_string(inside->number));
     EXPECT_EQ(doc().currentSheet(), macro->childPage);
     EXPECT_EQ(doc().mother(), macro);
     EXPECT_EQ(inside->colour, colour::Red);
@@ -197,15 +166,15 @@ TEST_F(VariableListFixture, LinesFollowTheirBlocksUntilTheyAreGone)
     doc().removeBlock(*gone); // the block behind it takes number 2
 
     ASSERT_TRUE(list().goToLine(lineOf("Bleibt")));
-    EXPECT_EQ(view.log.back(), "i=0  nr=3");
+    EXPECT_EQ(view.messages.back(), "i=0  nr=3");
     EXPECT_EQ(stays->colour, colour::Red);
     EXPECT_EQ(haupt.edit().foundLast(), 2);
 
     const int sheetBefore = doc().currentSheet();
     EXPECT_FALSE(list().goToLine(lineOf("Weg")));
-    EXPECT_EQ(view.log.back(), "i=1  nr=2");
+    EXPECT_EQ(view.messages.back(), "i=1  nr=2");
     EXPECT_FALSE(list().goToLine(-1)); // Enter with no line chosen
-    EXPECT_EQ(view.log.back(), "i=-1  nr=0");
+    EXPECT_EQ(view.messages.back(), "i=-1  nr=0");
     EXPECT_TRUE(view.boxes.empty());
     timers.advance(2 * DeferredMessageBox::DelayMs);
     EXPECT_EQ(view.boxes, (std::vector<std::string>{"k=nil", "nr=0"}));
