@@ -1,10 +1,8 @@
 #include "codegen/Wiring.h"
 #include "persistence/FrameFiles.h"
-#include "shell/Haupt.h"
 
 #include "ScratchDirectory.h"
-#include "ScriptedDialogs.h"
-#include "platform/ManualTimers.h"
+#include "shell/HauptFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -12,21 +10,6 @@
 
 namespace fup {
 namespace {
-
-class QuietView final : public MainView {
-  public:
-    void showMainWindow() override {}
-    void raiseMessageWindow() override {}
-    void appendMessage(const std::string&) override {}
-    void messageBox(const std::string& text) override { boxes.push_back(text); }
-    void showErrorList() override {}
-    void applyMenuState(const MenuState&) override {}
-    void setCaption(const std::string&) override {}
-    void showWindow(WindowShow) override {}
-    void closeWindow() override {}
-    void redisplay() override {}
-    std::vector<std::string> boxes;
-};
 
 // The file holds macro "Pumpe" with a negator inside.
 std::filesystem::path pumpFile()
@@ -61,11 +44,8 @@ TEST(MacroChecksInTheEditor, RunAfterAMacroFileWasInserted)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        QuietView view;
-        test::ScriptedDialogs dialogs;
-        platform::ManualTimerService timers;
-        Haupt haupt{view, dialogs, timers};
-        haupt.startUp({}, std::filesystem::temp_directory_path(), true);
+        test::HauptRun run;
+        Haupt& haupt = run.haupt;
         haupt.NURLESEN1Click(); // editable
         Document& doc = haupt.document();
 
@@ -79,9 +59,9 @@ TEST(MacroChecksInTheEditor, RunAfterAMacroFileWasInserted)
             test::fanOut(doc, *cons->outputPin(1), test::inputsOf(*add));
         }
         doc.renumber();
-        view.boxes.clear();
+        run.view.boxes.clear();
 
-        dialogs.file = file;
+        run.dialogs.file = file;
         haupt.edit().loadMacro(false);
         TKiste* inserted = nullptr;
         for (TKiste* b : doc.blocks())
@@ -89,8 +69,8 @@ TEST(MacroChecksInTheEditor, RunAfterAMacroFileWasInserted)
                 inserted = b;
         ASSERT_NE(inserted, nullptr);
         EXPECT_EQ(inserted->colour, c.insertedColour);
-        ASSERT_EQ(view.boxes.size(), 1u) << ::testing::PrintToString(view.boxes);
-        EXPECT_TRUE(view.boxes[0].starts_with(c.boxStart)) << view.boxes[0];
+        ASSERT_EQ(run.view.boxes.size(), 1u) << ::testing::PrintToString(run.view.boxes);
+        EXPECT_TRUE(run.view.boxes[0].starts_with(c.boxStart)) << run.view.boxes[0];
     }
 }
 
