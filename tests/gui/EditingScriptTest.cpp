@@ -5,7 +5,7 @@
 #include "gui/MessageWindow.h"
 #include "gui/SheetView.h"
 #include "model/Texten.h"
-#include "ScriptedDialogs.h"
+#include "MainWindowFixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -66,13 +65,9 @@ void chooseInNextMenu(const QString& text, QStringList& offered, int attempts = 
 //                 port "a";
 //   2 "Regelung": a constant wired through a bend point into an adder, and a comment text.
 // The undo ring is fresh, as after loading the file.
-struct EditingScript : ::testing::Test {
+struct EditingScript : ::testing::Test, test::EditorWindow {
     EditingScript()
     {
-        auto owned = std::make_unique<test::ScriptedDialogs>();
-        dialogs = owned.get();
-        window = std::make_unique<MainWindow>(std::move(owned));
-        haupt().startUp({}, std::filesystem::temp_directory_path(), true);
         haupt().NURLESEN1Click(); // editable
         window->resize(1000, 700);
         window->show();
@@ -110,7 +105,6 @@ struct EditingScript : ::testing::Test {
         window->messageWindow().clear();
     }
 
-    Haupt& haupt() { return window->haupt(); }
     Document& doc() { return haupt().document(); }
     EditCommands& edit() { return haupt().edit(); }
     SheetView& sheet() { return window->sheetView(); }
@@ -163,9 +157,6 @@ struct EditingScript : ::testing::Test {
         QTest::mouseClick(viewport(), Qt::RightButton, {}, at);
         return offered;
     }
-
-    test::ScriptedDialogs* dialogs = nullptr;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(EditingScript, FrameDragCarryCutPasteThenUndoAndRedoEveryStep)

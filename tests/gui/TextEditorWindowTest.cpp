@@ -4,7 +4,7 @@
 #include "gui/MainWindow.h"
 #include "gui/SheetView.h"
 
-#include "ScriptedDialogs.h"
+#include "MainWindowFixture.h"
 #include "model/Translate.h"
 
 #include <QApplication>
@@ -17,7 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 
 namespace fup::gui {
@@ -64,11 +63,10 @@ void screenshot(QWidget& widget, const QString& name)
 
 TEST(TextEditorWindow, OneWindowForCommentsAndPrograms)
 {
-    auto scripted = std::make_unique<test::ScriptedDialogs>();
-    test::ScriptedDialogs& dialogs = *scripted;
-    MainWindow window(std::move(scripted));
+    test::EditorWindow mainWindow;
+    test::ScriptedDialogs& dialogs = *mainWindow.dialogs;
+    MainWindow& window = *mainWindow.window;
     Haupt& haupt = window.haupt();
-    haupt.startUp({}, std::filesystem::temp_directory_path(), true);
     haupt.NURLESEN1Click(); // editable
     window.resize(1000, 700);
     window.show();
