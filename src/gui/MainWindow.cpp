@@ -389,6 +389,8 @@ void MainWindow::setApplicationTitle(const std::string& title)
 
 void MainWindow::clearMessages() { messageWindow_->clear(); }
 
+void MainWindow::hideMessageWindow() { messageWindow_->hide(); }
+
 void MainWindow::bringToFront()
 {
     // Called while the sheet paints: raising from inside a paint event could expose and

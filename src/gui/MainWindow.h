@@ -59,6 +59,7 @@ public:
     void redisplay() override;
     void setApplicationTitle(const std::string& title) override;
     void clearMessages() override;
+    void hideMessageWindow() override;
     void bringToFront() override;
 
 protected:

@@ -910,6 +910,7 @@ bool EditCommands::keyRelease(EditKey key, const KeyModifiers&, PixelPoint mouse
     case EditKey::Escape:
         clearSelectFrame();
         variableList_.hide();
+        haupt_.view_.hideMessageWindow();
         panning_ = false;
         haupt_.gestures().reset();
         repaint();

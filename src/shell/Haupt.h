@@ -43,6 +43,7 @@ public:
     virtual void setApplicationTitle(const std::string&) {}
     // Empties the message window; views without one ignore it.
     virtual void clearMessages() {}
+    virtual void hideMessageWindow() {}
     // Brings the main window and the program to the front.
     virtual void bringToFront() {}
     virtual void showWindow(WindowShow how) = 0;

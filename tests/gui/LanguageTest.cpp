@@ -111,8 +111,9 @@ TEST_F(LanguageSwitch, MenusFollowTheChosenLanguageAndReturnToGerman)
             EXPECT_EQ(action->text().toStdString(), tx(caption.toStdString()));
             // An action without a hint of its own shows its caption as tooltip, without
             // the dots of a caption that opens a dialog.
-            if (hint != caption.trimmed() && hint != QString(caption).remove("...").trimmed())
+            if (hint != caption.trimmed() && hint != QString(caption).remove("...").trimmed()) {
                 EXPECT_EQ(action->toolTip().toStdString(), tx(hint.toStdString()));
+            }
             changed += action->text() != caption;
         }
         if (s.language == "de")

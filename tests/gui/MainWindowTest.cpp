@@ -46,7 +46,7 @@ TEST(MainWindow, StartsReadOnlyInEditMode)
     EXPECT_FALSE(window.action(Cmd::ModeEdit)->isEnabled());
     EXPECT_FALSE(window.action(Cmd::Exit)->isEnabled());
     ASSERT_NE(window.blockAction(13), nullptr);
-    EXPECT_FALSE(window.blockAction(13)->parentWidget()->isEnabled() &&
+    EXPECT_FALSE(qobject_cast<QWidget*>(window.blockAction(13)->parent())->isEnabled() &&
                  window.menuBar()->actions().at(2)->isEnabled());
     EXPECT_EQ(editor.haupt().document().sheetCount(), 1);
 

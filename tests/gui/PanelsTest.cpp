@@ -92,9 +92,8 @@ TEST(Panels, ProjectPanelFollowsTheEditorState)
     EXPECT_EQ(panel.valueLabel("TargetLabel")->text(), "TQ810");
     EXPECT_FALSE(editor.window->blockAction(236)->isVisible()); // "LA  Sende"
     EXPECT_TRUE(editor.window->blockAction(238)->isVisible());  // "SST Control"
-    EXPECT_FALSE(
-        editor.window->blockAction(136)->parentWidget() &&
-        static_cast<QMenu*>(editor.window->blockAction(136)->parentWidget())->menuAction()->isVisible());
+    const auto* group = qobject_cast<QMenu*>(editor.window->blockAction(136)->parent());
+    EXPECT_FALSE(group && group->menuAction()->isVisible());
     panel.button(InfoButton::Target)->click();
     EXPECT_EQ(panel.valueLabel("TargetLabel")->text(), "LVB300");
     EXPECT_TRUE(editor.window->blockAction(236)->isVisible());

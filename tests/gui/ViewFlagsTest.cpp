@@ -91,7 +91,7 @@ TEST_F(Window, BlockTooltipsFollowTheHintsItem)
     const QPoint inside(body.left + body.width / 2, body.top + body.height - 3);
     const auto hover = [&] {
         QToolTip::hideText();
-        QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
         QHelpEvent help(QEvent::ToolTip, inside, viewport->mapToGlobal(inside));
         QApplication::sendEvent(viewport, &help);
         return QToolTip::isVisible() ? QToolTip::text() : QString();

@@ -22,6 +22,7 @@ class RecordingView final : public MainView {
     void raiseMessageWindow() override { ++messageWindowRaises; }
     void appendMessage(const std::string& line) override { messages.push_back(line); }
     void clearMessages() override { messages.clear(); }
+    void hideMessageWindow() override { ++messageWindowHides; }
     void messageBox(const std::string& text) override { boxes.push_back(text); }
     void showErrorList() override {}
     void applyMenuState(const MenuState& menu) override { lastMenu = menu; }
@@ -39,6 +40,7 @@ class RecordingView final : public MainView {
     MenuState lastMenu;
     int redisplays = 0;
     int messageWindowRaises = 0;
+    int messageWindowHides = 0;
     int broughtToFront = 0;
     bool closed = false;
 };

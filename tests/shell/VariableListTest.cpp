@@ -120,8 +120,10 @@ TEST_F(VariableListFixture, ToggleFillsTheListAndEscHidesIt)
     list().toggle();
     ASSERT_EQ(list().lines().size(), 1u);
 
+    // Esc also puts the message window away.
     haupt.edit().keyRelease(EditKey::Escape, {}, {0, 0});
     EXPECT_FALSE(list().visible());
+    EXPECT_EQ(view.messageWindowHides, 1);
     EXPECT_EQ(changes, 4);
 }
 
