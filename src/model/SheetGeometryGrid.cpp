@@ -8,10 +8,6 @@ namespace fup {
 
 namespace {
 
-constexpr int WorkSheetWidth = 113;
-constexpr int WorkSheetHeight = 76;
-constexpr int WorkSheetsAcross = 5;
-constexpr int WorkSheetsDown = 5;
 constexpr Rgb LineStep = 0x303030;
 constexpr Rgb LabelStep = 0x202020;
 constexpr int LabelFontFactor = 14;

@@ -38,6 +38,11 @@ constexpr Rgb Yellow = 0xFFFF00;     // warnings
 // Sheet geometry in grid units.
 constexpr int SheetWidth = 565;
 constexpr int SheetHeight = 380;
+// A page is laid out as 5 × 5 work sheets.
+constexpr int WorkSheetWidth = 113;
+constexpr int WorkSheetHeight = 76;
+constexpr int WorkSheetsAcross = SheetWidth / WorkSheetWidth;
+constexpr int WorkSheetsDown = SheetHeight / WorkSheetHeight;
 constexpr int InitialZoom = 10;
 constexpr int MaxSheets = 99;
 constexpr int FirstInstanceNumber = 200;

@@ -16,8 +16,6 @@ namespace fup {
 
 namespace {
 
-constexpr int WorkSheetWidth = 113;
-constexpr int WorkSheetHeight = 76;
 constexpr int WheelStep = 40;
 constexpr int MinPitch = 2;
 constexpr int MaxPitch = 28;

@@ -6,6 +6,7 @@
 #include "gui/SheetView.h"
 #include "model/Texten.h"
 #include "MainWindowFixture.h"
+#include "MenuDriver.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -29,36 +30,8 @@ constexpr int Limiter = 14;
 constexpr int Macro = 187;
 constexpr int InPort = 182;
 
-QAction* findAction(QMenu& menu, const QString& text)
-{
-    for (QAction* action : menu.actions()) {
-        if (action->text() == text)
-            return action;
-        if (QMenu* sub = action->menu())
-            if (QAction* inner = findAction(*sub, text))
-                return inner;
-    }
-    return nullptr;
-}
-
-// Chooses an entry of the popup menu that the next event opens, as soon as it is up; the
-// captions it offered are kept.
-void chooseInNextMenu(const QString& text, QStringList& offered, int attempts = 100)
-{
-    QTimer::singleShot(10, [text, &offered, attempts] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu) {
-            if (attempts > 0)
-                chooseInNextMenu(text, offered, attempts - 1);
-            return;
-        }
-        for (QAction* action : menu->actions())
-            offered << action->text();
-        if (QAction* action = findAction(*menu, text))
-            action->trigger();
-        menu->close();
-    });
-}
+using test::chooseInNextMenu;
+using test::findAction;
 
 // The window at pitch 10 with two pages:
 //   1 "Anlage":   a limiter and the macro "Regler", whose inside holds the connected input

@@ -2,6 +2,7 @@
 // menu, and a screenshot of the wired sheet.
 #include "gui/MainWindow.h"
 #include "MainWindowFixture.h"
+#include "MenuDriver.h"
 #include "gui/MessageWindow.h"
 #include "gui/SheetView.h"
 #include "model/Kanten.h"
@@ -21,36 +22,8 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::StartsWith;
 
-QAction* findAction(QMenu& menu, const QString& text)
-{
-    for (QAction* action : menu.actions()) {
-        if (action->text() == text)
-            return action;
-        if (QMenu* sub = action->menu())
-            if (QAction* inner = findAction(*sub, text))
-                return inner;
-    }
-    return nullptr;
-}
-
-// Chooses an entry of the popup menu that the next event opens, as soon as it is up; the
-// captions it offered are kept.
-void chooseInNextMenu(const QString& text, QStringList& offered, int attempts = 100)
-{
-    QTimer::singleShot(10, [text, &offered, attempts] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu) {
-            if (attempts > 0)
-                chooseInNextMenu(text, offered, attempts - 1);
-            return;
-        }
-        for (QAction* action : menu->actions())
-            offered << action->text();
-        if (QAction* action = findAction(*menu, text))
-            action->trigger();
-        menu->close();
-    });
-}
+using test::chooseInNextMenu;
+using test::findAction;
 
 struct Sheet : test::EditorWindow {
     Sheet()

@@ -5,6 +5,7 @@
 #include "gui/SheetView.h"
 
 #include "MainWindowFixture.h"
+#include "MenuDriver.h"
 #include "model/Translate.h"
 
 #include <QApplication>
@@ -22,22 +23,7 @@
 namespace fup::gui {
 namespace {
 
-// Chooses an entry of the popup menu that the next event opens, as soon as it is up.
-void chooseInNextMenu(const QString& text, int attempts = 100)
-{
-    QTimer::singleShot(10, [text, attempts] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu) {
-            if (attempts > 0)
-                chooseInNextMenu(text, attempts - 1);
-            return;
-        }
-        for (QAction* action : menu->actions())
-            if (action->text() == text)
-                action->trigger();
-        menu->close();
-    });
-}
+using test::chooseInNextMenu;
 
 QStringList captions(QMenu& menu)
 {
