@@ -82,7 +82,7 @@ std::vector<VariableLine> variableLines(const Document& document)
             std::string text = nameColumn(pin->varText) + "  " + numberColumn(block->number);
             if (pin->isOutput())
                 text += " write";
-            lines.push_back({std::move(text), block->number, block, pin});
+            lines.push_back({std::move(text), pin->varText, block->number, block, pin});
         }
     }
     std::sort(lines.begin(), lines.end(), [](const VariableLine& a, const VariableLine& b) {
@@ -137,9 +137,10 @@ bool VariableList::goToLine(int index)
         return false;
     }
     // Removed objects stay in the document's storage, so the pointers can be asked; a pin
-    // that no longer belongs to the block means both were removed and made anew.
+    // that no longer belongs to the block, or no longer carries the name, means both were
+    // removed and the storage taken for something else.
     const bool there = line->block && line->block->alive() && line->pin && line->pin->alive() &&
-                       line->pin->owner == line->block;
+                       line->pin->owner == line->block && line->pin->varText == line->name;
     if (!there) {
         haupt_.deferredBox().request("k=nil");
         return false;

@@ -15,6 +15,7 @@ class TKiste;
 // One line of the variable list and the block it leads to.
 struct VariableLine {
     std::string text; // name in 12 places, two blanks, block number in 4, " write"
+    std::string name; // the variable name in full
     int blockNumber = 0;
     // What the line was made from: the list outlives renumbering and removals, so going
     // to a line follows the block itself, not the number it had.

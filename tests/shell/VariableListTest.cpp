@@ -181,6 +181,13 @@ TEST_F(VariableListFixture, LinesFollowTheirBlocksUntilTheyAreGone)
     timers.advance(2 * DeferredMessageBox::DelayMs);
     EXPECT_EQ(view.boxes, (std::vector<std::string>{"k=nil", "nr=0"}));
     EXPECT_EQ(doc().currentSheet(), sheetBefore);
+
+    // Undo rebuilds every block in storage that held others before: a line whose pin no
+    // longer carries its name leads nowhere rather than to whatever block is there now.
+    ASSERT_TRUE(doc().setVariableName(*stays->outputPin(1), "Anders"));
+    EXPECT_FALSE(list().goToLine(lineOf("Bleibt")));
+    timers.advance(2 * DeferredMessageBox::DelayMs);
+    EXPECT_EQ(view.boxes.back(), "k=nil");
 }
 
 } // namespace
