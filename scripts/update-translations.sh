@@ -35,7 +35,7 @@ languages=(de en nl)
 # root) and their xgettext keywords (function:argument). xgettext takes one argument per
 # function in a run, so a function with two translated arguments gets two rows.
 extra_keywords=(
-  "src/persistence/*.cpp|fail:1 summary:1 expect:2 section:2 integer:1 flag:1 text:1 failure:1"
+  "src/persistence/*.cpp|fail:1 summary:1 expect:2 section:2 readRecords:1 integer:1 flag:1 text:1 failure:1"
   "src/model/Kisten.cpp|add:2"
   "src/model/KantenMenu.cpp|item:2 add:1"
   "src/model/DocumentSelection.cpp|string:1"

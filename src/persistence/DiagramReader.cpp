@@ -26,71 +26,78 @@ std::string trimmed(const std::string& s)
 
 } // namespace
 
-bool DiagramReader::readTexts()
+bool DiagramReader::readRecords(const char* missingClose, bool (DiagramReader::*readOne)())
 {
     for (;;) {
         const Token open = steps_.next();
         if (open.code == Tok::Close)
             return true;
         if (open.code != Tok::Open) {
-            steps_.fail("TextenEnde ohne )");
+            steps_.fail(missingClose);
             return false;
         }
-        steps_.expect(Tok::TEXT, "TEXT erwartet");
-        const auto x = steps_.integer("X-Pos");
-        const auto y = steps_.integer("Y-Pos");
-        const auto sheet = steps_.integer("Z-Pos");
-        int style = 0; // old files have no style: normal size, black
-        std::string body;
-        const Token t = steps_.next();
-        if (t.code == Tok::Word) {
-            // Files of the present version: the style, then the text.
-            const auto read = parseFileInteger(t.text);
-            if (!read)
-                steps_.fail("ungültige Textgröße");
-            else
-                style = *read;
-            if (const auto text = steps_.text("kein Text"))
-                body = std::string(*text);
-        } else if (t.code == Tok::Text) {
-            body = std::string(t.text);
-        } else {
-            steps_.fail("kein Text");
-        }
-        steps_.expect(Tok::Close, "kein )nach Text");
-        if (!steps_.ok())
+        if (!(this->*readOne)())
             return false;
-
-        int px = *x;
-        int py = *y;
-        if (placement_.pasting && *sheet < FirstInstanceNumber) {
-            px += placement_.dx;
-            py += placement_.dy;
-        }
-        // A position that the origin or the file made negative would be taken for "the
-        // default position" by the factory; a text keeps what it was given.
-        TTexte& text = doc_.createText(0, 0, *sheet, false, false);
-        text.x = px;
-        text.y = py;
-        text.setStyle(style);
-        text.text = std::move(body);
-        text.selected = placement_.pasting;
     }
+}
+
+bool DiagramReader::readTexts()
+{
+    return readRecords("TextenEnde ohne )", &DiagramReader::readOneText);
 }
 
 bool DiagramReader::readBlocks()
 {
-    for (;;) {
-        const Token open = steps_.next();
-        if (open.code == Tok::Close)
-            return true;
-        if (open.code != Tok::Open) {
-            steps_.fail("kistenEnde ohne )");
-            return false;
-        }
-        if (!readOneBlock())
-            return false;
+    return readRecords("kistenEnde ohne )", &DiagramReader::readOneBlock);
+}
+
+bool DiagramReader::readKanten()
+{
+    return readRecords("kantenEnde ohne )", &DiagramReader::readOneElement);
+}
+
+bool DiagramReader::readOneText()
+{
+    steps_.expect(Tok::TEXT, "TEXT erwartet");
+    const auto x = steps_.integer("X-Pos");
+    const auto y = steps_.integer("Y-Pos");
+    const auto sheet = steps_.integer("Z-Pos");
+    int style = 0; // old files have no style: normal size, black
+    std::string body;
+    const Token t = steps_.next();
+    if (t.code == Tok::Word) {
+        // Files of the present version: the style, then the text.
+        const auto read = parseFileInteger(t.text);
+        if (!read)
+            steps_.fail("ungültige Textgröße");
+        else
+            style = *read;
+        if (const auto text = steps_.text("kein Text"))
+            body = std::string(*text);
+    } else if (t.code == Tok::Text) {
+        body = std::string(t.text);
+    } else {
+        steps_.fail("kein Text");
     }
+    steps_.expect(Tok::Close, "kein )nach Text");
+    if (!steps_.ok())
+        return false;
+
+    int px = *x;
+    int py = *y;
+    if (placement_.pasting && *sheet < FirstInstanceNumber) {
+        px += placement_.dx;
+        py += placement_.dy;
+    }
+    // A position that the origin or the file made negative would be taken for "the
+    // default position" by the factory; a text keeps what it was given.
+    TTexte& text = doc_.createText(0, 0, *sheet, false, false);
+    text.x = px;
+    text.y = py;
+    text.setStyle(style);
+    text.text = std::move(body);
+    text.selected = placement_.pasting;
+    return true;
 }
 
 bool DiagramReader::readOneBlock()

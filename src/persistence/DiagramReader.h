@@ -63,6 +63,10 @@ class DiagramReader {
         std::vector<int> neighbours;
     };
 
+    // Records "(" ... ")" up to the list's closing ")"; anything else fails with
+    // missingClose.
+    bool readRecords(const char* missingClose, bool (DiagramReader::*readOne)());
+    bool readOneText();
     bool readOneBlock();
     void readParameters(TKiste& block, const std::string& fileName);
     void checkClone(TKiste& block);

@@ -26,21 +26,6 @@ bool takesConstantsFromLayout(int type)
 
 } // namespace
 
-bool DiagramReader::readKanten()
-{
-    for (;;) {
-        const Token open = steps_.next();
-        if (open.code == Tok::Close)
-            return true;
-        if (open.code != Tok::Open) {
-            steps_.fail("kantenEnde ohne )");
-            return false;
-        }
-        if (!readOneElement())
-            return false;
-    }
-}
-
 bool DiagramReader::readNeighbourNumbers(std::vector<int>& numbers)
 {
     for (;;) {
