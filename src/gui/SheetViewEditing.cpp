@@ -2,6 +2,7 @@
 // middle button, the sheet menu, keys and the wheel. Everything is decided by the
 // editing commands; this file only translates Qt's events.
 #include "gui/QtPlatform.h"
+#include "gui/SheetInput.h"
 #include "gui/SheetView.h"
 #include "model/Translate.h"
 #include "shell/Haupt.h"
@@ -68,35 +69,6 @@ std::optional<EditKey> toEditKey(int key)
     }
 }
 
-KeyModifiers toModifiers(Qt::KeyboardModifiers modifiers)
-{
-    KeyModifiers out;
-    out.shift = modifiers.testFlag(Qt::ShiftModifier);
-    out.alt = modifiers.testFlag(Qt::AltModifier);
-    out.ctrl = modifiers.testFlag(Qt::ControlModifier);
-    return out;
-}
-
-MouseEvent toSheetEvent(const QMouseEvent& event, MouseButton button)
-{
-    const QPoint pos = event.position().toPoint();
-    return {{pos.x(), pos.y()}, button, toModifiers(event.modifiers())};
-}
-
-MouseButton changedButton(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return MouseButton::Left;
-    case Qt::RightButton:
-        return MouseButton::Right;
-    case Qt::MiddleButton:
-        return MouseButton::Middle;
-    default:
-        return MouseButton::None;
-    }
-}
-
 } // namespace
 
 void SheetView::sheetMouse(SheetEvent kind, const QMouseEvent& event, const GestureResult& result)
@@ -109,7 +81,7 @@ void SheetView::sheetMouse(SheetEvent kind, const QMouseEvent& event, const Gest
         return;
     switch (kind) {
     case SheetEvent::Press: {
-        const MouseEvent sheet = toSheetEvent(event, changedButton(event.button()));
+        const MouseEvent sheet = toMouseEvent(event, toButton(event.button()));
         if (sheet.button == MouseButton::Right) {
             if (edit.selectState() == SelectState::None || edit.selectState() == SelectState::Selected)
                 showSheetMenu(event.globalPosition().toPoint(), sheet.pos);
@@ -121,10 +93,10 @@ void SheetView::sheetMouse(SheetEvent kind, const QMouseEvent& event, const Gest
         break;
     }
     case SheetEvent::Move:
-        edit.move(toSheetEvent(event, MouseButton::None));
+        edit.move(toMouseEvent(event, MouseButton::None));
         break;
     case SheetEvent::Release:
-        edit.release(toSheetEvent(event, changedButton(event.button())));
+        edit.release(toMouseEvent(event, toButton(event.button())));
         if (event.button() == Qt::MiddleButton)
             applyCursor();
         break;

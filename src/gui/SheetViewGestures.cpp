@@ -1,6 +1,7 @@
 // The sheet view's mouse and key events: everything goes to the gesture layer first and
 // the popup menus it asks for are shown here.
 #include "gui/QtPlatform.h"
+#include "gui/SheetInput.h"
 #include "gui/SheetView.h"
 #include "gui/WireMenu.h"
 #include "model/Translate.h"
@@ -18,20 +19,6 @@ namespace fup::gui {
 
 namespace {
 
-MouseButton toButton(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return MouseButton::Left;
-    case Qt::RightButton:
-        return MouseButton::Right;
-    case Qt::MiddleButton:
-        return MouseButton::Middle;
-    default:
-        return MouseButton::None;
-    }
-}
-
 // While moving, the middle button wins: it pans whatever else is held.
 MouseButton heldButton(Qt::MouseButtons buttons)
 {
@@ -42,19 +29,6 @@ MouseButton heldButton(Qt::MouseButtons buttons)
     if (buttons & Qt::RightButton)
         return MouseButton::Right;
     return MouseButton::None;
-}
-
-MouseEvent toGestureEvent(const QMouseEvent& event, MouseButton button)
-{
-    const QPoint pos = event.position().toPoint();
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    MouseEvent out;
-    out.pos = {pos.x(), pos.y()};
-    out.button = button;
-    out.modifiers.shift = modifiers.testFlag(Qt::ShiftModifier);
-    out.modifiers.alt = modifiers.testFlag(Qt::AltModifier);
-    out.modifiers.ctrl = modifiers.testFlag(Qt::ControlModifier);
-    return out;
 }
 
 QRect toQRect(const PixelRect& rect) { return {rect.left, rect.top, rect.width, rect.height}; }
@@ -73,7 +47,7 @@ void SheetView::mousePressEvent(QMouseEvent* event)
     pressDelivered_ = true;
     if (textMouse(SheetEvent::Press, *event))
         return;
-    const GestureResult result = haupt_.gestures().press(toGestureEvent(*event, toButton(event->button())));
+    const GestureResult result = haupt_.gestures().press(toMouseEvent(*event, toButton(event->button())));
     handleGesture(result, event->globalPosition().toPoint());
     sheetMouse(SheetEvent::Press, *event, result);
 }
@@ -85,7 +59,7 @@ void SheetView::mouseDoubleClickEvent(QMouseEvent* event)
     if (std::exchange(pressDelivered_, true))
         return;
     const GestureResult result =
-        haupt_.gestures().doubleClick(toGestureEvent(*event, toButton(event->button())));
+        haupt_.gestures().doubleClick(toMouseEvent(*event, toButton(event->button())));
     handleGesture(result, event->globalPosition().toPoint());
     sheetMouse(SheetEvent::DoubleClick, *event, result);
 }
@@ -94,7 +68,7 @@ void SheetView::mouseMoveEvent(QMouseEvent* event)
 {
     if (textMouse(SheetEvent::Move, *event))
         return;
-    const GestureResult result = haupt_.gestures().move(toGestureEvent(*event, heldButton(event->buttons())));
+    const GestureResult result = haupt_.gestures().move(toMouseEvent(*event, heldButton(event->buttons())));
     handleGesture(result, event->globalPosition().toPoint());
     sheetMouse(SheetEvent::Move, *event, result);
 }
@@ -104,7 +78,7 @@ void SheetView::mouseReleaseEvent(QMouseEvent* event)
     pressDelivered_ = false;
     if (textMouse(SheetEvent::Release, *event))
         return;
-    const GestureResult result = haupt_.gestures().release(toGestureEvent(*event, toButton(event->button())));
+    const GestureResult result = haupt_.gestures().release(toMouseEvent(*event, toButton(event->button())));
     handleGesture(result, event->globalPosition().toPoint());
     sheetMouse(SheetEvent::Release, *event, result);
 }
