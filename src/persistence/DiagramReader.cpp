@@ -83,17 +83,11 @@ bool DiagramReader::readOneText()
     if (!steps_.ok())
         return false;
 
-    int px = *x;
-    int py = *y;
-    if (placement_.pasting && *sheet < FirstInstanceNumber) {
-        px += placement_.dx;
-        py += placement_.dy;
-    }
     // A position that the origin or the file made negative would be taken for "the
     // default position" by the factory; a text keeps what it was given.
     TTexte& text = doc_.createText(0, 0, *sheet, false, false);
-    text.x = px;
-    text.y = py;
+    text.x = placement_.placedX(*x, *sheet);
+    text.y = placement_.placedY(*y, *sheet);
     text.setStyle(style);
     text.text = std::move(body);
     text.selected = placement_.pasting;
@@ -149,13 +143,8 @@ bool DiagramReader::readOneBlock()
     if (!steps_.ok())
         return false;
 
-    int px = *x;
-    int py = *y;
-    if (placement_.pasting && *sheet < FirstInstanceNumber) {
-        px += placement_.dx;
-        py += placement_.dy;
-    }
-    TKiste* block = doc_.createBlock(*type, *n, *m, *sheet, px, py, placement_.pasting);
+    TKiste* block = doc_.createBlock(*type, *n, *m, *sheet, placement_.placedX(*x, *sheet),
+                                     placement_.placedY(*y, *sheet), placement_.pasting);
     if (!isKnownType(*type)) {
         // The catalogue knows nothing of the type: keep what the file says, so that the
         // block is written back unchanged.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Types.h"
 #include "persistence/ProgramFormat.h"
 #include "persistence/ReadSteps.h"
 
@@ -22,6 +23,13 @@ struct Placement {
     // The block names of the text are kept. The editor names blocks by their place in its
     // list; a tool that rewrites a file keeps what the file says.
     bool keepNames = false;
+
+    // A stored position (x, y) on sheet as it is placed.
+    int placedX(int x, int sheet) const { return shifted(sheet) ? x + dx : x; }
+    int placedY(int y, int sheet) const { return shifted(sheet) ? y + dy : y; }
+
+  private:
+    bool shifted(int sheet) const { return pasting && sheet < FirstInstanceNumber; }
 };
 
 // The record sections every diagram text shares: comment texts, blocks and wire

@@ -99,13 +99,8 @@ bool DiagramReader::readOneElement()
         steps_.expect(Tok::Close, "kein )nachNachbar.");
         if (!steps_.ok())
             return false;
-        int px = *x;
-        int py = *y;
-        if (placement_.pasting && *sheet < FirstInstanceNumber) {
-            px += placement_.dx;
-            py += placement_.dy;
-        }
-        element = doc_.createPoint(px, py, *sheet, vt::None);
+        element = doc_.createPoint(placement_.placedX(*x, *sheet), placement_.placedY(*y, *sheet), *sheet,
+                                   vt::None);
     } else {
         const auto ownerIndex = steps_.integer("Mutter-Nr", INT_MIN, INT_MAX);
         Tok next = steps_.nextSection();
