@@ -363,6 +363,7 @@ void EditCommands::copy()
     if (state_ == SelectState::None)
         return;
     const std::string text = clipboardText(haupt_.document_, rect_);
+    haupt_.view_.clearMessages();
     clipboard_->setText(text);
     clearSelectFrame();
 }
@@ -412,7 +413,9 @@ void EditCommands::cut()
 {
     if (state_ == SelectState::None || !editable())
         return;
-    clipboard_->setText(clipboardText(haupt_.document_, rect_));
+    const std::string text = clipboardText(haupt_.document_, rect_);
+    haupt_.view_.clearMessages();
+    clipboard_->setText(text);
     // clipboardText leaves the selection of the shown sheet as it was.
     storeUndo();
     deleteSelected();

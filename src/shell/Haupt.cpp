@@ -84,8 +84,10 @@ std::filesystem::path Haupt::programFile() const
 
 void Haupt::loadProgramFile(const std::filesystem::path& file)
 {
-    // A loaded document starts a fresh undo ring and no wire gesture of the old one.
+    // A loaded document starts a fresh undo ring, without a wire gesture or a select frame
+    // of the old one.
     gestures_->reset();
+    clearSelectFrame();
     edit_->replaceUndoBuffer();
     infoFrame_->reset();
     settings_.programDirectory = state_.programDirectory;

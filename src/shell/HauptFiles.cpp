@@ -85,6 +85,7 @@ void Haupt::ArbeitsblaetterLoeschenClick()
     // The whole diagram goes; the undo store keeps it one step back.
     edit_->storeUndo();
     gestures_->reset();
+    clearSelectFrame();
     document_.clear();
     refreshMenus();
     edit_->updateCaption();

@@ -188,6 +188,7 @@ bool Haupt::PopZurueckMacro()
         document_.setScroll(document_.sheet(page).viewX * zoom, document_.sheet(page).viewY * zoom);
     clearSelectFrame();
     refreshMenus();
+    view_.clearMessages();
     document_.resetColours();
     if (enclosing)
         markConnectedPorts(document_, page);
@@ -216,7 +217,8 @@ void Haupt::rememberView()
 void Haupt::clearSelectFrame()
 {
     document_.clearSelection();
-    context_.frameSelected = false;
+    // The frame itself goes too, or paste and the sheet menu would still see it.
+    edit_->clearSelectFrame();
 }
 
 } // namespace fup

@@ -80,6 +80,7 @@ bool EditCommands::openSubProcess(TKiste& block)
     }
     levelKind_ = block.type;
     h.context_.insideSubProcess = true;
+    h.infoFrame_->insideSubProcessFile = true;
 
     // The target and the cycle time stay those of the caller.
     const double cycleTime = h.state_.cycleTimeMs;
@@ -115,8 +116,9 @@ bool EditCommands::Zurueck_SubProc(bool ask)
         const platform::Answer answer = h.dialogs_.askYesNoCancel(tx("Aenderungen speichern ?"));
         if (answer == platform::Answer::Cancel)
             return false;
-        if (answer == platform::Answer::Yes && h.saveProgram)
-            h.saveProgram();
+        // Changes that could not be saved are not given up by leaving the file.
+        if (answer == platform::Answer::Yes && h.saveProgram && !h.saveProgram())
+            return false;
     }
     std::optional<TProgStack::Entry> caller = progStack_.GetProg();
     if (!caller) {
@@ -128,6 +130,7 @@ bool EditCommands::Zurueck_SubProc(bool ask)
         caller->program.has_parent_path() ? caller->program.parent_path() / "" : std::filesystem::path();
     h.state_.programDirectory = directory;
     h.context_.insideSubProcess = progStack_.depth() > 0;
+    h.infoFrame_->insideSubProcessFile = h.context_.insideSubProcess;
 
     // The caller's ring comes back; its newest snapshot is the caller as it was left.
     replaceUndoBuffer(std::move(caller->undo));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace fup {
 namespace {
 
@@ -493,6 +495,125 @@ TEST_F(EditFixture, CaptionNamesModePageAndFile)
     edit().nextPage();
     EXPECT_EQ(view.caption, "EDIT:  PUMPE    /daten/anlage/PUMPE       Seite 2 (von 2) : Ablauf    Datei: "
                             "01.02.2026  10:11:12    Compiled: ohne Compiledatum");
+}
+
+} // namespace
+} // namespace fup
+
+namespace fup {
+namespace {
+
+// Commands that replace what is on screen must not leave a frame behind: a stale one
+// keeps paste refused and the sheet menu offering a selection that is gone.
+TEST_F(EditFixture, ReplacingTheSheetOnScreenEndsTheFrame)
+{
+    struct Case {
+        const char* what;
+        std::function<void(EditFixture&, TKiste& macro)> replace;
+    };
+    const Case cases[] = {
+        {"open a macro", [](EditFixture& f, TKiste& macro) { f.haupt.blockCommand(macro, BlockCommand::OpenInside); }},
+        {"return from a macro",
+         [](EditFixture& f, TKiste& macro) {
+             ASSERT_TRUE(f.haupt.KisteExpand(macro));
+             f.addBlock(13, macro.childPage, 4, 4);
+             f.frame({2, 2}, {10, 10});
+             ASSERT_EQ(f.edit().selectState(), SelectState::Selected);
+             ASSERT_TRUE(f.haupt.PopZurueckMacro());
+         }},
+        {"clear the sheets", [](EditFixture& f, TKiste&) { f.haupt.ArbeitsblaetterLoeschenClick(); }},
+        {"load a program", [](EditFixture& f, TKiste&) { f.haupt.loadProgramFile("/nonexistent/NEU.KR2"); }},
+    };
+    for (const Case& c : cases) {
+        doc().clear();
+        TKiste* macro = haupt.createBlockFromMenu(187);
+        ASSERT_NE(macro, nullptr);
+        macro->param("nam")->value = "M";
+        macro->x = 4;
+        macro->y = 4;
+        addBlock(13, 1, 6, 6);
+        frame({2, 2}, {10, 10});
+        edit().copy();
+        frame({2, 2}, {10, 10});
+        ASSERT_EQ(edit().selectState(), SelectState::Selected) << c.what;
+
+        c.replace(*this, *macro);
+        EXPECT_EQ(edit().selectState(), SelectState::None) << c.what;
+        EXPECT_FALSE(edit().sheetMenu().zoomSelection) << c.what;
+        EXPECT_FALSE(haupt.menuState()[Cmd::SaveFrame].enabled) << c.what;
+        const std::size_t before = doc().blocks().size();
+        edit().paste({100, 100});
+        EXPECT_EQ(edit().selectState(), SelectState::Selected) << c.what;
+        EXPECT_GT(doc().blocks().size(), before) << c.what;
+        edit().clearSelectFrame();
+    }
+}
+
+TEST_F(EditFixture, CommandsThatClearTheMessageWindow)
+{
+    struct Case {
+        const char* what;
+        std::function<void(EditFixture&)> command;
+    };
+    const Case cases[] = {
+        {"copy", [](EditFixture& f) { f.edit().copy(); }},
+        {"cut", [](EditFixture& f) { f.edit().cut(); }},
+        {"return from a macro", [](EditFixture& f) { ASSERT_TRUE(f.haupt.PopZurueckMacro()); }},
+    };
+    TKiste* macro = haupt.createBlockFromMenu(187);
+    ASSERT_NE(macro, nullptr);
+    macro->param("nam")->value = "M";
+    macro->x = 50; // outside the frame
+    for (const Case& c : cases) {
+        addBlock(13, 1, 4, 4);
+        frame({2, 2}, {10, 10});
+        if (std::string(c.what) == "return from a macro")
+            ASSERT_TRUE(haupt.KisteExpand(*macro));
+        haupt.reporter().log("alte Meldung");
+        ASSERT_FALSE(view.messages.empty());
+        c.command(*this);
+        EXPECT_TRUE(view.messages.empty()) << c.what;
+    }
+}
+
+} // namespace
+} // namespace fup
+
+namespace fup {
+namespace {
+
+TEST_F(SubProcessFixture, TheCycleTimeBelongsToTheTopLevelFile)
+{
+    TKiste* sub = subProcess("TEIL");
+    dialogs.yesNo = {true}; // "Datei neu erzeugen ?"
+    ASSERT_TRUE(edit().openSubProcess(*sub));
+    haupt.infoFrame().click(InfoButton::CycleTime);
+    EXPECT_EQ(view.boxes, std::vector<std::string>{"nur auf oberster SPS-Ebene aenderbar"});
+
+    ASSERT_TRUE(edit().Zurueck_SubProc(false));
+    dialogs.inputs = {"20"};
+    haupt.infoFrame().click(InfoButton::CycleTime);
+    EXPECT_EQ(haupt.state().cycleTimeMs, 20.0);
+}
+
+TEST_F(SubProcessFixture, ReturningKeepsAFileThatCouldNotBeSaved)
+{
+    TKiste* sub = subProcess("TEIL");
+    dialogs.yesNo = {true};
+    ASSERT_TRUE(edit().openSubProcess(*sub));
+    addBlock(14, 1, 8, 8);
+    const std::string work = text();
+
+    haupt.saveProgram = [] { return false; };
+    dialogs.yesNoCancel = {platform::Answer::Yes}; // "Aenderungen speichern ?"
+    EXPECT_FALSE(edit().Zurueck_SubProc());
+    EXPECT_EQ(text(), work);
+    EXPECT_EQ(edit().progStack().depth(), 1);
+
+    haupt.saveProgram = [] { return true; };
+    dialogs.yesNoCancel = {platform::Answer::Yes};
+    EXPECT_TRUE(edit().Zurueck_SubProc());
+    EXPECT_EQ(haupt.state().processName, "HAUPT");
 }
 
 } // namespace
