@@ -100,18 +100,22 @@ void becomePlain(TKiste& block)
     block.labelColour = colour::Black;
 }
 
-// Asks for another name while isFree refuses the present one. False (name unchanged by
-// the question) when the user cancels.
+// Asks for another name while isFree refuses the present one. False when the user
+// cancels; the name is then the one it had before the first question, not a taken one
+// entered on the way.
 bool askForFreeName(TKiste& block, platform::Dialogs& dialogs, const char* caption,
                     const std::function<bool(const std::string&)>& isFree)
 {
     Para_descriptor* nam = nameParameter(block);
     if (!nam)
         return false;
+    const std::string before = nam->value;
     while (!isFree(names::trimmed(nam->value))) {
         const auto answer = dialogs.inputQuery(tx(caption), tx("Bitte den Baustein-Namen aendern"), nam->value);
-        if (!answer)
+        if (!answer) {
+            nam->value = before;
             return false;
+        }
         nam->value = cleanEnteredText(*answer);
     }
     return true;

@@ -89,10 +89,23 @@ TEST_F(Clones, CloningATakenNameAsksFirst)
 {
     TKiste* a = plain({"Same", "", "", "", "", "", "", ""});
     doc.createBlock(82, 0, 0, 1, 30, 10, false)->param("nam")->value = "Same";
-    dialogs.inputs = {std::nullopt};
-    EXPECT_EQ(cloneStBlock(doc, *a, dialogs), nullptr);
+    TKiste* other = plain({"Other", "", "", "", "", "", "", ""});
+    // Cancelled after a name that is taken as well: the block keeps the name it had, so
+    // no two plain blocks end up sharing one.
+    for (TKiste* k : {a, doc.blocks()[1]}) {
+        dialogs.inputs = {"Other", std::nullopt};
+        if (k == a)
+            EXPECT_EQ(cloneStBlock(doc, *k, dialogs), nullptr);
+        else
+            EXPECT_FALSE(uncloneStBlock(doc, *k, dialogs));
+        EXPECT_EQ(name(*k), "Same");
+        EXPECT_EQ(dialogs.asked.size(), 2u);
+        dialogs.asked.clear();
+    }
     EXPECT_EQ(a->type, 81);
-    EXPECT_EQ(doc.blocks().size(), 2u);
+    EXPECT_EQ(doc.blocks()[1]->type, 82);
+    EXPECT_EQ(name(*other), "Other");
+    EXPECT_EQ(doc.blocks().size(), 3u);
 
     dialogs.inputs = {"Neu"};
     ASSERT_NE(cloneStBlock(doc, *a, dialogs), nullptr);
