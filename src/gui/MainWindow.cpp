@@ -217,7 +217,7 @@ void MainWindow::buildBlockMenus()
             const int type = entry.type;
             connect(action, &QAction::triggered, this, [this, type] { haupt_->createBlockFromMenu(type); });
             blockActions_.try_emplace(type, action);
-            blockEntryActions_.push_back({action, group.caption, entry.caption});
+            blockEntryActions_.push_back({action, group.caption, entry.caption, type});
         }
         menu->setToolTipsVisible(true);
         blockGroupMenus_.emplace_back(menu, group.caption);
@@ -368,7 +368,7 @@ void MainWindow::applyMenuState(const MenuState& menu)
     if (visualisationMenu_)
         visualisationMenu_->setEnabled(menu[Cmd::VisualisationMenu].enabled);
     for (const BlockEntryAction& entry : blockEntryActions_)
-        entry.action->setVisible(menu.blockEntryShown(entry.group, entry.caption));
+        entry.action->setVisible(menu.blockEntryShown(entry.group, entry.caption, entry.type));
     for (const auto& [groupMenu, caption] : blockGroupMenus_)
         groupMenu->menuAction()->setVisible(menu.blockGroupShown(caption));
     if (visualisationMenu_ && !menu[Cmd::VisualisationMenu].visible)

@@ -90,11 +90,13 @@ private:
     std::map<int, QAction*> blockActions_;
     std::map<std::string, QAction*> languageActions_;
     QMenu* blockMenu_ = nullptr;
-    // Block menu entries and groups by caption, shown or hidden by the target.
+    // Block menu entries and groups by caption, shown or hidden by the target and by what
+    // may be placed on the sheet on screen.
     struct BlockEntryAction {
         QAction* action;
         std::string group;
         std::string caption;
+        int type;
     };
     std::vector<BlockEntryAction> blockEntryActions_;
     std::vector<std::pair<QMenu*, std::string>> blockGroupMenus_;

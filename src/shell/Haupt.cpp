@@ -162,6 +162,7 @@ MenuState Haupt::menuState() const
     const TKiste* mother = document_.mother();
     context.motherOnScreen = mother != nullptr;
     context.automatInsideOnScreen = mother && mother->type == 188;
+    context.macroInsideOnScreen = mother && mother->type == 187;
     context.menuTarget = infoFrame_->target().menuTarget;
     return computeMenuState(state_, context);
 }

@@ -1,17 +1,41 @@
 #include "shell/MenuState.h"
 
 #include "codegen/Targets.h"
+#include "model/Catalogue.h"
+#include "model/Kisten.h"
+
+#include <algorithm>
 
 namespace fup {
 
-bool MenuState::blockGroupShown(std::string_view group) const
+namespace {
+
+bool placeableIn(MenuState::BlockScope scope, int type)
 {
-    return menuGroupOffered(blockMenuTarget, group);
+    if (scope == MenuState::BlockScope::AutomatInside || isStateMachineType(type))
+        return scope == MenuState::BlockScope::AutomatInside && isStateMachineType(type);
+    return !isMacroPort(type) || scope == MenuState::BlockScope::MacroInside;
 }
 
-bool MenuState::blockEntryShown(std::string_view group, std::string_view caption) const
+} // namespace
+
+bool MenuState::blockGroupShown(std::string_view group) const
 {
-    return menuEntryOffered(blockMenuTarget, group, caption);
+    if (!menuGroupOffered(blockMenuTarget, group))
+        return false;
+    if (blockScope != BlockScope::AutomatInside)
+        return true;
+    // Inside an automat only the group that holds the state-machine blocks stays.
+    for (const BlockMenuGroup& g : blockMenus())
+        if (g.caption == group)
+            return std::any_of(g.entries.begin(), g.entries.end(),
+                               [this](const BlockMenuEntry& e) { return placeableIn(blockScope, e.type); });
+    return false;
+}
+
+bool MenuState::blockEntryShown(std::string_view group, std::string_view caption, int type) const
+{
+    return placeableIn(blockScope, type) && menuEntryOffered(blockMenuTarget, group, caption);
 }
 
 Cmd comPortCommand(int port) { return static_cast<Cmd>(static_cast<int>(Cmd::ComPort1) + port - 1); }
@@ -74,6 +98,10 @@ MenuState computeMenuState(const EditorState& state, const MenuContext& context)
     menu[Cmd::SheetLabels].checked = context.sheetLabels;
     menu[Cmd::AlwaysInFront].checked = context.alwaysInFront;
     menu.blockMenuTarget = context.menuTarget;
+    if (context.automatInsideOnScreen)
+        menu.blockScope = MenuState::BlockScope::AutomatInside;
+    else if (context.macroInsideOnScreen)
+        menu.blockScope = MenuState::BlockScope::MacroInside;
     return menu;
 }
 

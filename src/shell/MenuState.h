@@ -48,6 +48,7 @@ struct ItemState {
 struct MenuContext {
     bool motherOnScreen = false;         // the inside of a macro, automat or sub-process is shown
     bool automatInsideOnScreen = false;
+    bool macroInsideOnScreen = false;
     bool simulationRunning = false;
     bool simulationResetEnabled = false; // off on entry, on once the simulation has run
     bool onlineConnected = false;
@@ -69,10 +70,14 @@ public:
     bool operator==(const MenuState&) const = default;
 
     // The block menus offer what the chosen target can run; until a target was chosen
-    // every entry is there.
+    // every entry is there. What may be placed on the sheet on screen narrows them
+    // further: the macro ports only inside a macro, the state-machine blocks only inside
+    // an automat, where nothing else is offered.
     int blockMenuTarget = -1;
+    enum class BlockScope { Sheet, MacroInside, AutomatInside };
+    BlockScope blockScope = BlockScope::Sheet;
     bool blockGroupShown(std::string_view group) const;
-    bool blockEntryShown(std::string_view group, std::string_view caption) const;
+    bool blockEntryShown(std::string_view group, std::string_view caption, int type) const;
 
 private:
     std::array<ItemState, static_cast<std::size_t>(Cmd::Count)> items_{};

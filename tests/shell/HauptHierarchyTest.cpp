@@ -53,6 +53,7 @@ TEST_F(Hierarchy, DescendAndReturnKeepTheViews)
     EXPECT_EQ(doc.sheet(1).viewY, 5);
     EXPECT_FALSE(view.lastMenu[Cmd::ClearSheets].enabled); // no page commands inside
     EXPECT_FALSE(view.lastMenu[Cmd::LoadProgram].enabled);
+    EXPECT_EQ(view.lastMenu.blockScope, MenuState::BlockScope::MacroInside); // the port entries show
     // Blocks made now belong to the inside, ports included.
     TKiste* in = portFromMenu(182, "a", "1");
     EXPECT_EQ(in->sheet, 200);
@@ -68,6 +69,14 @@ TEST_F(Hierarchy, DescendAndReturnKeepTheViews)
     EXPECT_EQ(macro->viewY, 8);
     EXPECT_EQ(macro->colour, colour::Green);
     EXPECT_TRUE(view.lastMenu[Cmd::ClearSheets].enabled);
+    EXPECT_EQ(view.lastMenu.blockScope, MenuState::BlockScope::Sheet);
+
+    TKiste* automat = haupt.createBlockFromMenu(188);
+    ASSERT_TRUE(haupt.KisteExpand(*automat));
+    EXPECT_EQ(view.lastMenu.blockScope, MenuState::BlockScope::AutomatInside);
+    EXPECT_FALSE(view.lastMenu[Cmd::LoadMacro].enabled);
+    ASSERT_TRUE(haupt.PopZurueckMacro());
+    view.boxes.clear(); // the nameless automat is reported on the way back
 
     // Without an open macro there is nothing to return from.
     EXPECT_FALSE(haupt.PopZurueckMacro());

@@ -1,5 +1,7 @@
 #include "shell/MenuState.h"
 
+#include "model/Catalogue.h"
+
 #include <gtest/gtest.h>
 
 namespace fup {
@@ -76,6 +78,55 @@ TEST(MenuState, InsideOnScreenAndIdeDrivenLimitLoading)
     state.readOnly = false;
     state.ideDriven = true;
     EXPECT_FALSE(computeMenuState(state, {})[Cmd::LoadProgram].enabled);
+}
+
+// The block menu offers what may be placed on the sheet on screen.
+TEST(MenuState, BlockEntriesFollowTheInsideOnScreen)
+{
+    // The menu group of a type and one group without any state-machine entry.
+    auto groupOf = [](int type) {
+        for (const BlockMenuGroup& g : blockMenus())
+            for (const BlockMenuEntry& e : g.entries)
+                if (e.type == type)
+                    return std::pair{g.caption, e.caption};
+        return std::pair{std::string(), std::string()};
+    };
+    const auto [complexGroup, stateCaption] = groupOf(189);
+    const auto [plainGroup, andCaption] = groupOf(3);
+    ASSERT_FALSE(stateCaption.empty());
+    ASSERT_NE(complexGroup, plainGroup);
+
+    enum Where { Sheet, Macro, Automat };
+    struct Case {
+        int type;
+        bool onSheet, inMacro, inAutomat;
+    };
+    MenuContext contexts[3];
+    contexts[Macro].motherOnScreen = contexts[Automat].motherOnScreen = true;
+    contexts[Macro].macroInsideOnScreen = true;
+    contexts[Automat].automatInsideOnScreen = true;
+    for (const Case& c : {Case{3, true, true, false},       // an ordinary block
+                          Case{187, true, true, false},     // a macro
+                          Case{188, true, true, false},     // an automat is no part of one
+                          Case{182, false, true, false},    // macro ports
+                          Case{179, false, true, false},
+                          Case{189, false, false, true},    // state-machine blocks and ports
+                          Case{191, false, false, true},
+                          Case{194, false, false, true}}) {
+        const std::string group = groupOf(c.type).first;
+        const std::string caption = groupOf(c.type).second;
+        const bool expected[] = {c.onSheet, c.inMacro, c.inAutomat};
+        for (Where where : {Sheet, Macro, Automat})
+            EXPECT_EQ(menuFor(EditorMode::Edit, false, contexts[where], -1).blockEntryShown(group, caption, c.type),
+                      expected[where])
+                << "type " << c.type << " where " << int(where);
+    }
+    for (Where where : {Sheet, Macro})
+        EXPECT_TRUE(menuFor(EditorMode::Edit, false, contexts[where], -1).blockGroupShown(plainGroup));
+    const MenuState automat = menuFor(EditorMode::Edit, false, contexts[Automat], -1);
+    EXPECT_FALSE(automat.blockGroupShown(plainGroup));
+    EXPECT_TRUE(automat.blockGroupShown(complexGroup));
+    EXPECT_TRUE(automat[Cmd::CommentText].enabled);
 }
 
 TEST(MenuState, SimulationItemsFollowRunState)
