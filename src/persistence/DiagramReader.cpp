@@ -4,6 +4,7 @@
 #include "model/Catalogue.h"
 #include "model/Document.h"
 #include "model/Reporter.h"
+#include "model/StructuredTextPins.h"
 #include "model/Translate.h"
 #include "persistence/Numbers.h"
 
@@ -15,14 +16,6 @@ namespace {
 
 // Limits that keep corrupt numbers away from the arithmetic of drawing and layout.
 constexpr int MaxCount = 1000; // pins per side, far above the 32 (300 for ST) in use
-
-std::string trimmed(const std::string& s)
-{
-    const auto first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
-}
 
 } // namespace
 
@@ -178,8 +171,10 @@ bool DiagramReader::readOneBlock()
     readParameters(*block, std::string(*name));
     if (!steps_.ok())
         return false;
+    // Clones of one name share one parameter set; one that does not match the clones
+    // read before it becomes a plain structured-text block of its own.
     if (block->type == 82)
-        checkClone(*block);
+        checkCloneConsistency(doc_, *block);
     if (doc_.hooks().appearanceChanged)
         doc_.hooks().appearanceChanged(*block);
     return true;
@@ -229,33 +224,6 @@ void DiagramReader::readParameters(TKiste& block, const std::string& fileName)
     }
     if (steps_.ok() && t.code != Tok::Close)
         steps_.fail("kein )nachPar.");
-}
-
-void DiagramReader::checkClone(TKiste& block)
-{
-    if (block.params.empty())
-        return;
-    const std::string name = trimmed(block.params.front().value);
-    for (const TKiste* other : doc_.blocks()) {
-        if (other == &block || other->type != 82 || other->params.empty())
-            continue;
-        if (trimmed(other->params.front().value) != name)
-            continue;
-        bool equal = other->params.size() == block.params.size();
-        for (std::size_t i = 1; equal && i < block.params.size(); ++i)
-            equal = other->params[i].value == block.params[i].value;
-        if (equal)
-            continue;
-        // Clones of one name share one parameter set; this one does not match, so it is
-        // made a plain structured-text block of its own.
-        block.type = 81;
-        block.label = typeLabel(81);
-        block.hint = "Strukturierter-Text";
-        block.labelColour = colour::Black;
-        block.colour = colour::Yellow;
-        doc_.reporter().warning(&block, tx("Ungleiche Klone gleichen Namens. Nach St-Text umgewandelt!"));
-        return;
-    }
 }
 
 TKiste* DiagramReader::blockWithIndex(int index) const

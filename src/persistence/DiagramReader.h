@@ -77,7 +77,6 @@ class DiagramReader {
     bool readOneText();
     bool readOneBlock();
     void readParameters(TKiste& block, const std::string& fileName);
-    void checkClone(TKiste& block);
     bool readOneElement();
     bool readNeighbourNumbers(std::vector<int>& numbers);
     TKante* pinOfRecord(TKiste& owner, int ownerIndex, const std::string& name);
