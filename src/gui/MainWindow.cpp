@@ -88,18 +88,26 @@ MainWindow::MainWindow(std::unique_ptr<platform::Dialogs> dialogs)
     errorDock_->hide();
     addDockWidget(Qt::BottomDockWidgetArea, errorDock_);
     connect(errorListWidget_, &ErrorListWidget::visibilityWanted, errorDock_, &QDockWidget::setVisible);
+    // Closed by its own button, the list no longer holds the sheet's arrow keys.
+    connect(errorDock_, &QDockWidget::visibilityChanged, this,
+            [this](bool visible) { haupt_->errorList().setVisible(visible); });
 
     // The variable list floats over the sheet at the window's right edge.
     auto* variables = new VariableListWidget(haupt_->edit().variableList(), this);
     haupt_->edit().variableList().changed = [variables] { variables->refresh(); };
 
     buildPanels();
+    haupt_->edit().projectInfoShown = [this] { return infoFrameWidget_->isVisible(); };
     buildMenus();
     haupt_->edit().setClipboard(&clipboard_);
     resize(1100, 750);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The docks hide as Qt takes the window apart, after the editor is gone.
+    errorDock_->disconnect(this);
+}
 
 QAction* MainWindow::action(Cmd cmd) const
 {

@@ -154,6 +154,11 @@ bool SheetView::editKey(QKeyEvent* event, bool press)
 
 void SheetView::keyPressEvent(QKeyEvent* event)
 {
+    // A key the sheet holds back must not scroll it through the scroll area either.
+    if (const auto key = toEditKey(event->key()); key && !haupt_.edit().takesKey(*key)) {
+        event->ignore();
+        return;
+    }
     if (!editKey(event, true))
         QAbstractScrollArea::keyPressEvent(event);
 }

@@ -85,7 +85,7 @@ void SheetView::mouseReleaseEvent(QMouseEvent* event)
 
 void SheetView::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) {
+    if (event->key() == Qt::Key_Escape && !event->isAutoRepeat() && haupt_.edit().takesKey(EditKey::Escape)) {
         haupt_.gestures().reset();
         applyCursor();
     }

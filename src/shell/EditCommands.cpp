@@ -857,8 +857,28 @@ SheetMenu EditCommands::sheetMenu() const
     return menu;
 }
 
+bool EditCommands::takesKey(EditKey key) const
+{
+    if ((projectInfoShown && projectInfoShown()) || haupt_.parameterFrame_->isOpen() ||
+        haupt_.textEditor_->attached())
+        return false;
+    switch (key) {
+    case EditKey::Left:
+    case EditKey::Right:
+    case EditKey::Up:
+    case EditKey::Down:
+    case EditKey::PageUp:
+    case EditKey::PageDown:
+        return !variableList_.visible() && !haupt_.errorList_.visible();
+    default:
+        return true;
+    }
+}
+
 bool EditCommands::keyPress(EditKey key, const KeyModifiers& modifiers, PixelPoint mouse)
 {
+    if (!takesKey(key))
+        return false;
     const int pitch = haupt_.document_.zoom();
     const int stepX = modifiers.ctrl ? WorkSheetWidth * pitch : arrowStep();
     const int stepY = modifiers.ctrl ? WorkSheetHeight * pitch : arrowStep();
@@ -906,6 +926,8 @@ bool EditCommands::keyPress(EditKey key, const KeyModifiers& modifiers, PixelPoi
 
 bool EditCommands::keyRelease(EditKey key, const KeyModifiers&, PixelPoint mouse)
 {
+    if (!takesKey(key))
+        return false;
     const bool edit = haupt_.state_.mode == EditorMode::Edit;
     switch (key) {
     case EditKey::Escape:

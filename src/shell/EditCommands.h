@@ -151,6 +151,12 @@ class EditCommands {
     // True when the key was taken. Keys marked "on release" act on release.
     bool keyPress(EditKey key, const KeyModifiers& modifiers, PixelPoint mouse);
     bool keyRelease(EditKey key, const KeyModifiers& modifiers, PixelPoint mouse);
+    // Whether the sheet listens to the key now: no key while the project information, the
+    // parameter panel or the text editor is open, and no arrow or page key while the
+    // variable list or the error list is shown.
+    bool takesKey(EditKey key) const;
+    // Whether the project information is shown; only the window knows.
+    std::function<bool()> projectInfoShown;
     std::string caption() const;
     void updateCaption();
 

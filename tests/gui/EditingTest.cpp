@@ -1,10 +1,12 @@
 #include "gui/MainWindow.h"
 #include "MainWindowFixture.h"
+#include "gui/InfoFrameWidget.h"
 #include "gui/SheetView.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDockWidget>
 #include <QMenu>
 #include <QTest>
 
@@ -68,6 +70,42 @@ TEST(Editing, FrameCutPasteUndoRedoWithTheKeys)
     EXPECT_EQ(doc.zoom(), 11);
     QTest::keyClick(&sheet, Qt::Key_Escape);
     EXPECT_EQ(edit.selectState(), SelectState::None);
+}
+
+// The project information and the error list hold the sheet's keys while they are shown;
+// closing the error list with its own button gives the arrow keys back.
+TEST(Editing, PanelsInFrontOfTheSheetHoldItsKeys)
+{
+    test::EditorWindow editor;
+    MainWindow& window = *editor.window;
+    window.haupt().NURLESEN1Click();
+    window.resize(900, 700);
+    window.show();
+    SheetView& sheet = window.sheetView();
+    Document& doc = window.haupt().document();
+    doc.setZoom(10);
+    doc.setScroll(0, 0);
+    sheet.refresh();
+
+    window.infoFrameWidget().showPanel();
+    QTest::keyClick(&sheet, Qt::Key_Plus);
+    EXPECT_EQ(doc.zoom(), 10);
+    window.infoFrameWidget().hide();
+    QTest::keyClick(&sheet, Qt::Key_Plus);
+    EXPECT_EQ(doc.zoom(), 11);
+
+    window.haupt().errorList().add("Fehler : x", -1);
+    window.showErrorList();
+    auto* dock = window.findChild<QDockWidget*>("errorList");
+    ASSERT_NE(dock, nullptr);
+    ASSERT_TRUE(dock->isVisible());
+    ASSERT_TRUE(window.haupt().errorList().visible());
+    doc.setScroll(0, 0);
+    QTest::keyClick(&sheet, Qt::Key_Right);
+    EXPECT_EQ(doc.scrollX(), 0);
+    dock->close();
+    QTest::keyClick(&sheet, Qt::Key_Right);
+    EXPECT_GT(doc.scrollX(), 0);
 }
 
 } // namespace

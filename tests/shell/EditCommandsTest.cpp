@@ -618,3 +618,53 @@ TEST_F(SubProcessFixture, ReturningKeepsAFileThatCouldNotBeSaved)
 
 } // namespace
 } // namespace fup
+
+namespace fup {
+namespace {
+
+// The sheet's keys wait while a panel is open in front of it; the arrow and page keys also
+// belong to the lists beside it while they are shown.
+TEST_F(EditFixture, KeysWaitWhilePanelsAndListsAreShown)
+{
+    TKiste* block = addBlock(13, 1, 4, 4);
+    doc().appendSheet("Zwei");
+    bool projectInfo = false;
+    edit().projectInfoShown = [&projectInfo] { return projectInfo; };
+    struct Case {
+        const char* what;
+        std::function<void(EditFixture&)> show;
+        std::function<void(EditFixture&)> hide;
+        bool arrowsAndPages; // still taken
+        bool otherKeys;
+    };
+    const Case cases[] = {
+        {"project information", [&projectInfo](EditFixture&) { projectInfo = true; },
+         [&projectInfo](EditFixture&) { projectInfo = false; }, false, false},
+        {"parameter panel", [block](EditFixture& f) { f.haupt.openParameters(*block); },
+         [](EditFixture& f) { f.haupt.parameterFrame().close(); }, false, false},
+        {"variable list", [](EditFixture& f) { f.edit().variableList().show(); },
+         [](EditFixture& f) { f.edit().variableList().hide(); }, false, true},
+        {"error list", [](EditFixture& f) { f.haupt.errorList().add("Fehler : x", -1); },
+         [](EditFixture& f) { f.haupt.errorList().hideAndClear(); }, false, true},
+        {"nothing", [](EditFixture&) {}, [](EditFixture&) {}, true, true},
+    };
+    for (const Case& c : cases) {
+        c.show(*this);
+        EXPECT_EQ(edit().keyPress(EditKey::PageUp, {}, {0, 0}), c.arrowsAndPages) << c.what;
+        EXPECT_EQ(doc().currentSheet(), c.arrowsAndPages ? 2 : 1) << c.what;
+        EXPECT_EQ(edit().keyPress(EditKey::Right, {}, {0, 0}), c.arrowsAndPages) << c.what;
+        EXPECT_EQ(edit().keyPress(EditKey::Plus, {}, {0, 0}), c.otherKeys) << c.what;
+        frame({2, 2}, {10, 10});
+        dialogs.yesNo = {false};
+        const std::size_t questions = dialogs.asked.size();
+        EXPECT_EQ(edit().keyRelease(EditKey::Delete, {}, {0, 0}), c.otherKeys) << c.what;
+        EXPECT_EQ(dialogs.asked.size(), questions + (c.otherKeys ? 1 : 0)) << c.what; // "LOESCHEN ?"
+        c.hide(*this);
+        edit().clearSelectFrame();
+        edit().goToPage(1);
+        doc().setZoom(10);
+    }
+}
+
+} // namespace
+} // namespace fup
