@@ -482,10 +482,12 @@ void EditCommands::activateSelection()
 
 // --- pages ---------------------------------------------------------------------------------------
 
+// Of the page commands only deleting a page is an editing command; naming, adding and
+// reordering pages stay open in every mode and while read-only, like the menu "Seiten".
 bool EditCommands::newPage()
 {
     Document& doc = haupt_.document_;
-    if (!editable() || doc.mother())
+    if (doc.mother())
         return false;
     const auto name = haupt_.dialogs_.inputQuery(tx("neue Seite erzeugen"), tx("Seitenbezeichnung ?"), "");
     if (!name)
@@ -579,7 +581,7 @@ void EditCommands::raisePage()
 {
     Document& doc = haupt_.document_;
     const int page = currentPage();
-    if (!editable() || doc.mother() || !ordinaryPage(page) || page >= doc.sheetCount())
+    if (doc.mother() || !ordinaryPage(page) || page >= doc.sheetCount())
         return;
     clearSelectFrame();
     storeUndo();
@@ -593,7 +595,7 @@ void EditCommands::lowerPage()
 {
     Document& doc = haupt_.document_;
     const int page = currentPage();
-    if (!editable() || doc.mother() || !ordinaryPage(page) || page <= 1)
+    if (doc.mother() || !ordinaryPage(page) || page <= 1)
         return;
     clearSelectFrame();
     storeUndo();

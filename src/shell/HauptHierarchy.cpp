@@ -157,6 +157,7 @@ bool Haupt::PopZurueckMacro()
     }
     if (enteredBySearch_) {
         // Reached through a search: back to the macro block itself.
+        clearSelectFrame();
         document_.showBlock(*open);
         open->colour = colour::Green;
         refreshMenus();

@@ -521,6 +521,15 @@ TEST_F(EditFixture, ReplacingTheSheetOnScreenEndsTheFrame)
              ASSERT_EQ(f.edit().selectState(), SelectState::Selected);
              ASSERT_TRUE(f.haupt.PopZurueckMacro());
          }},
+        {"return from a found block to its macro",
+         [](EditFixture& f, TKiste& macro) {
+             TKiste* inner = f.addBlock(13, macro.childPage, 4, 4);
+             ASSERT_TRUE(f.edit().goToBlock(inner->number));
+             f.frame({2, 2}, {10, 10});
+             ASSERT_EQ(f.edit().selectState(), SelectState::Selected);
+             ASSERT_TRUE(f.haupt.PopZurueckMacro());
+             ASSERT_EQ(f.doc().currentSheet(), 1);
+         }},
         {"clear the sheets", [](EditFixture& f, TKiste&) { f.haupt.ArbeitsblaetterLoeschenClick(); }},
         {"load a program", [](EditFixture& f, TKiste&) { f.haupt.loadProgramFile("/nonexistent/NEU.KR2"); }},
     };
@@ -663,6 +672,43 @@ TEST_F(EditFixture, KeysWaitWhilePanelsAndListsAreShown)
         edit().clearSelectFrame();
         edit().goToPage(1);
         doc().setZoom(10);
+    }
+}
+
+} // namespace
+} // namespace fup
+
+namespace fup {
+namespace {
+
+// Of the page commands only deleting a page waits for an editable document.
+TEST_F(EditFixture, PageCommandsOutsideEditingKeepToTheirMenu)
+{
+    struct Case {
+        const char* what;
+        EditorMode mode;
+        bool readOnly;
+    };
+    for (const Case& c : {Case{"read only", EditorMode::Edit, true},
+                          Case{"simulation", EditorMode::Simulation, false}}) {
+        doc().clear();
+        haupt.state().mode = c.mode;
+        haupt.state().readOnly = c.readOnly;
+        EXPECT_EQ(haupt.menuState()[Cmd::PagesMenu].enabled, true) << c.what;
+        EXPECT_EQ(haupt.menuState()[Cmd::DeletePage].enabled, false) << c.what;
+        dialogs.inputs = {"Zwei"};
+        EXPECT_TRUE(edit().newPage()) << c.what;
+        EXPECT_EQ(doc().sheetCount(), 2) << c.what;
+        edit().lowerPage();
+        EXPECT_EQ(doc().sheet(1).name, "Zwei") << c.what;
+        edit().raisePage();
+        EXPECT_EQ(doc().sheet(2).name, "Zwei") << c.what;
+        dialogs.inputs = {"Drei"};
+        edit().renamePage();
+        EXPECT_EQ(doc().sheet(2).name, "Drei") << c.what;
+        dialogs.yesNo = {true};
+        edit().deletePage();
+        EXPECT_EQ(doc().sheetCount(), 2) << c.what;
     }
 }
 
