@@ -167,10 +167,6 @@ void SheetView::paintSheet(QPainter& painter, const QRect& exposed) const
     wireView.mode = haupt_.state().mode;
     wireView.time = {haupt_.state().cycleTimeMs, haupt_.state().target};
     const WireLayout wires = layoutWires(document, textMetrics, wireView);
-    for (const WireSegment& segment : wires.segments) {
-        painter.setPen(QPen(toQColor(segment.colour), segment.width));
-        painter.drawLine(segment.a.x, segment.a.y, segment.b.x, segment.b.y);
-    }
 
     for (const BlockPaint& block : layoutSheet(document, textMetrics)) {
         const QRect body = toQRect(block.body);
@@ -214,6 +210,12 @@ void SheetView::paintSheet(QPainter& painter, const QRect& exposed) const
             drawText(line);
     }
     painter.setFont(sheetFont(zoom));
+
+    // The wires come after the blocks and texts, so a line across a block stays visible.
+    for (const WireSegment& segment : wires.segments) {
+        painter.setPen(QPen(toQColor(segment.colour), segment.width));
+        painter.drawLine(segment.a.x, segment.a.y, segment.b.x, segment.b.y);
+    }
 
     // Points, arrowheads and texts lie on top of blocks and lines.
     for (const PointHandle& point : wires.points) {
