@@ -73,6 +73,8 @@ private:
     bool pressDelivered_ = false;
     // The comment text being dragged, by id.
     std::optional<std::uint64_t> draggedText_;
+    // The mouse rests on a comment text: the cursor becomes a pointing hand.
+    bool overText_ = false;
 };
 
 // What the font of comment texts measures at a size.

@@ -132,8 +132,9 @@ void SheetView::showBlockMenu(TKiste& block, const QPoint& globalPos)
 
 void SheetView::applyCursor()
 {
-    const Qt::CursorShape shape =
-        haupt_.gestures().cursor() == GestureCursor::Cross ? Qt::CrossCursor : Qt::ArrowCursor;
+    Qt::CursorShape shape = overText_ ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    if (haupt_.gestures().cursor() == GestureCursor::Cross)
+        shape = Qt::CrossCursor;
     if (viewport()->cursor().shape() != shape)
         viewport()->setCursor(shape);
 }

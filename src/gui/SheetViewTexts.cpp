@@ -33,6 +33,8 @@ bool SheetView::textMouse(SheetEvent kind, const QMouseEvent& event)
         }
         return true;
     }
+    if (kind == SheetEvent::Move)
+        overText_ = hitTestComments(document, pos, commentMetrics) != nullptr;
     if (kind != SheetEvent::Press)
         return false;
     TTexte* text = hitTestComments(document, pos, commentMetrics);

@@ -258,6 +258,11 @@ TEST(MainWindow, CommentTextFollowsTheMouseAndCanBeUndone)
     QWidget* viewport = editor.window->sheetView().viewport();
     const int zoom = document.zoom();
     const QPoint grip(text.x * zoom - document.scrollX() + 3, text.y * zoom - document.scrollY() + 3);
+    // A pointing hand over the text, the arrow beside it.
+    sendMouse(viewport, QEvent::MouseMove, grip, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(viewport->cursor().shape(), Qt::PointingHandCursor);
+    sendMouse(viewport, QEvent::MouseMove, grip - QPoint(2 * zoom, 2 * zoom), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(viewport->cursor().shape(), Qt::ArrowCursor);
     sendMouse(viewport, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
     sendMouse(viewport, QEvent::MouseMove, grip + QPoint(10 * zoom, 0), Qt::NoButton, Qt::LeftButton);
     sendMouse(viewport, QEvent::MouseButtonRelease, grip + QPoint(10 * zoom, 0), Qt::LeftButton, Qt::NoButton);
