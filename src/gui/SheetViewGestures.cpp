@@ -58,6 +58,8 @@ void SheetView::mouseDoubleClickEvent(QMouseEvent* event)
     // as a double click, or as both; the layer must see it once.
     if (std::exchange(pressDelivered_, true))
         return;
+    if (textMouse(SheetEvent::DoubleClick, *event))
+        return;
     const GestureResult result =
         haupt_.gestures().doubleClick(toMouseEvent(*event, toButton(event->button())));
     handleGesture(result, event->globalPosition().toPoint());

@@ -35,11 +35,15 @@ bool SheetView::textMouse(SheetEvent kind, const QMouseEvent& event)
     }
     if (kind == SheetEvent::Move)
         overText_ = hitTestComments(document, pos, commentMetrics) != nullptr;
-    if (kind != SheetEvent::Press)
+    if (kind != SheetEvent::Press && kind != SheetEvent::DoubleClick)
         return false;
     TTexte* text = hitTestComments(document, pos, commentMetrics);
     if (!text)
         return false;
+    // A double click on a text does nothing, whatever lies beneath it; on a selected text
+    // and with the middle button it belongs to the select frame.
+    if (kind == SheetEvent::DoubleClick)
+        return !text->selected && event.button() != Qt::MiddleButton;
 
     if (event.button() == Qt::LeftButton) {
         if (haupt_.state().mode != EditorMode::Edit || haupt_.state().readOnly || text->selected)

@@ -126,6 +126,24 @@ TEST(SheetGesture, WiresDrawnWithTheMouse)
     EXPECT_EQ(doc.kanten().size(), elements);
 }
 
+TEST(SheetGesture, ADoubleClickOnACommentTextDoesNothing)
+{
+    Sheet sheet;
+    Document& doc = sheet.doc();
+    TKiste* constant = doc.createBlock(12, 2, 1, 1, 6, 6, false);
+    // The text's label lies over the output pin.
+    const TKante* out = constant->outputPin(1);
+    doc.createText(constant->x + out->x - 1, constant->y + 2 * out->ordinal() - 1, 1, false, false);
+    const QPoint pin = sheet.at(out);
+    ASSERT_NE(hitTestComments(doc, {pin.x(), pin.y()}, commentMetrics), nullptr);
+
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(pin), sheet.viewport()->mapToGlobal(QPointF(pin)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(sheet.viewport(), &twice);
+    EXPECT_EQ(sheet.state(), WireState::Idle); // no wire started from the pin beneath
+    EXPECT_EQ(out->neighbourCount, 0);
+}
+
 TEST(SheetGesture, WirePopupMenu)
 {
     Sheet sheet;
