@@ -1,5 +1,6 @@
 #include "shell/TextEditorSession.h"
 
+#include "model/StructuredTextPins.h"
 #include "model/Translate.h"
 
 #include <algorithm>
@@ -197,20 +198,16 @@ EditorSize TextEditorSession::minimumSize() const
 
 void TextEditorSession::storeProgram(TKiste& block, const std::string& program)
 {
-    // Clones of one name share one program text.
-    std::vector<Para_descriptor*> targets;
-    for (TKiste* b : document_.blocks()) {
+    // Clones of one name share one program text; an unchanged text takes no snapshot.
+    const bool changed = std::any_of(document_.blocks().begin(), document_.blocks().end(), [&](const TKiste* b) {
         const bool sameProgram =
             b == &block || (block.type == 82 && b->alive() && b->type == 82 && programName(*b) == blockName_);
-        if (Para_descriptor* text = sameProgram ? b->param("txt") : nullptr)
-            targets.push_back(text);
-    }
-    if (std::none_of(targets.begin(), targets.end(),
-                     [&](const Para_descriptor* t) { return t->value != program; }))
+        return sameProgram && storedProgram(*b) != program;
+    });
+    if (!changed)
         return;
     host_.undoSnapshot();
-    for (Para_descriptor* text : targets)
-        text->value = program;
+    storeStText(document_, block, program);
 }
 
 std::optional<std::string> TextEditorSession::save(const std::string& edited)
