@@ -652,6 +652,13 @@ bool EditCommands::goToPage(int number)
 
 // --- scrolling and zoom -----------------------------------------------------------------------
 
+void EditCommands::pointAt(GridPoint point)
+{
+    WireLayer& gestures = haupt_.gestures();
+    if (gestures.movePointer)
+        gestures.movePointer(toPixel(point, ViewGeometry::of(haupt_.document_)));
+}
+
 void EditCommands::scrollTo(int x, int y)
 {
     int maxX = 0;
@@ -705,7 +712,9 @@ void EditCommands::fitRect(int left, int top, int right, int bottom, int maxPitc
     int py = bottom - top > 9 ? (doc.clientHeight() + 10) / (bottom - top) : maxPitch;
     px = std::max(MinPitch, std::min(px, maxPitch));
     py = std::max(MinPitch, std::min(py, maxPitch));
-    zoomAt(std::min(px, py), {(left + right) / 2, (top + bottom + 5) / 2});
+    const GridPoint centre{(left + right) / 2, (top + bottom + 5) / 2};
+    zoomAt(std::min(px, py), centre);
+    pointAt(centre);
 }
 
 void EditCommands::zoomCentre()
@@ -837,14 +846,23 @@ void EditCommands::findBlock()
         haupt_.reporter_.box(tx("Nur ganze Zahlen eingeben!"));
         return;
     }
-    goToBlock(*number);
+    if (goToBlock(*number))
+        pointAtFound();
 }
 
 void EditCommands::findNext(int step)
 {
     const int number = std::max(1, foundLast_ + step);
-    if (!goToBlock(number))
+    if (goToBlock(number))
+        pointAtFound();
+    else
         foundLast_ = 0;
+}
+
+void EditCommands::pointAtFound()
+{
+    if (const TKiste* block = haupt_.document_.findBlock(foundLast_))
+        pointAt({block->x, block->y});
 }
 
 // --- context menu, keys, caption ----------------------------------------------------------------

@@ -180,6 +180,9 @@ class EditCommands {
     void deleteSelected();
     void moveSelected(int dx, int dy, int dsheet);
     void scrollLimits(int& maxX, int& maxY) const;
+    // Puts the mouse pointer on a grid point of the view, where the user is to look.
+    void pointAt(GridPoint point);
+    void pointAtFound();
     bool restoreSnapshot(const std::string& text, bool asLoaded);
 
     Haupt& haupt_;

@@ -279,8 +279,13 @@ TEST_F(EditFixture, ZoomStepsStayWithinTwoAndTwentyEight)
 TEST_F(EditFixture, FitAndOverviewZoom)
 {
     doc().setClientSize(800, 600);
+    std::vector<PixelPoint> pointer;
+    haupt.gestures().movePointer = [&pointer](PixelPoint p) { pointer.push_back(p); };
     edit().fitRect(0, 0, 113, 76);
     EXPECT_EQ(doc().zoom(), std::min((800 + 5) / 113, (600 + 10) / 76));
+    // The pointer goes onto the middle of what was fitted.
+    ASSERT_EQ(pointer.size(), 1u);
+    EXPECT_EQ(pointer.back(), toPixel({56, 40}, ViewGeometry::of(doc())));
     edit().zoomOverview();
     EXPECT_EQ(doc().zoom(), 2);
     EXPECT_EQ(doc().scrollX(), 0);
@@ -314,15 +319,23 @@ TEST_F(EditFixture, FindBlockByNumber)
 {
     addBlock(13, 1, 4, 4);
     addBlock(14, 1, 30, 4);
+    std::vector<PixelPoint> pointer;
+    haupt.gestures().movePointer = [&pointer](PixelPoint p) { pointer.push_back(p); };
+    const auto pixelOf = [this](const TKiste& b) { return toPixel({b.x, b.y}, ViewGeometry::of(doc())); };
     dialogs.inputs = {"x1"};
     edit().findBlock();
     EXPECT_EQ(view.boxes.back(), "Nur ganze Zahlen eingeben!");
+    EXPECT_TRUE(pointer.empty());
     dialogs.inputs = {" 2 "};
     edit().findBlock();
     EXPECT_EQ(edit().foundLast(), 2);
     EXPECT_EQ(doc().blocks()[1]->colour, colour::Red);
+    // The pointer goes onto the block found.
+    ASSERT_EQ(pointer.size(), 1u);
+    EXPECT_EQ(pointer.back(), pixelOf(*doc().blocks()[1]));
     edit().keyPress(EditKey::B, {}, {0, 0});
     EXPECT_EQ(edit().foundLast(), 1);
+    EXPECT_EQ(pointer.back(), pixelOf(*doc().blocks()[0]));
     edit().keyPress(EditKey::B, {}, {0, 0}); // below 1 stays at 1
     EXPECT_EQ(edit().foundLast(), 1);
     edit().keyPress(EditKey::N, {}, {0, 0});
