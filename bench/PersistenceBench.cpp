@@ -1,6 +1,7 @@
 // Program files at the program's limit of 1500 blocks: writing the text, reading it back,
 // and the whole save and load through the file boundary (Windows-1252, CR LF, atomic
 // replace).
+#include "BenchProgram.h"
 #include "model/Document.h"
 #include "persistence/FileText.h"
 #include "persistence/ProgramFile.h"
@@ -15,47 +16,7 @@
 namespace {
 
 using namespace fup;
-
-constexpr int BlockLimit = 1500;
-
-// Analog chains (adder, limit) and digital chains (AND), each block wired from the
-// previous block of its family through an intermediate point; every tenth output
-// carries a variable, every seventh free input a constant. Spread over four sheets.
-void fill(Document& doc)
-{
-    for (int k = 2; k <= 4; ++k)
-        doc.appendSheet("Blatt " + std::to_string(k));
-    TKante* lastAnalog = nullptr;
-    TKante* lastDigital = nullptr;
-    for (int i = 0; i < BlockLimit; ++i) {
-        const int sheet = 1 + i * 4 / BlockLimit;
-        const int x = (i * 7) % 540;
-        const int y = (i * 11) % 360;
-        const bool digital = i % 4 == 3;
-        const int type = digital ? 92 : (i % 2 == 0 ? 13 : 35);
-        TKiste* b = doc.createBlock(type, 2 + i % 3, 1, sheet, x, y, false);
-        if (!b->params.empty())
-            b->params[0].value = type == 35 ? "0.75" : std::to_string(b->n);
-        TKante* in = b->inputPin(1);
-        TKante* out = b->outputPin(1);
-        TKante*& last = digital ? lastDigital : lastAnalog;
-        if (last && last->sheet == sheet && in) {
-            TKante* point = doc.createPoint(x - 2, y + 1, sheet, digital ? vt::Digital : vt::Fixed);
-            linkNeighbours(*last, *point);
-            linkNeighbours(*point, *in);
-        }
-        if (TKante* free = b->inputPin(2); free && i % 7 == 0) {
-            free->varType = var::Own;
-            free->constValue = 1073741824;
-        }
-        if (out && i % 10 == 0) {
-            out->varType = var::Own;
-            out->varText = "V" + std::to_string(i);
-        }
-        last = out;
-    }
-    doc.renumber();
-}
+using bench::fillBenchProgram;
 
 ProgramSettings settings()
 {
@@ -70,7 +31,7 @@ const std::string& programText()
 {
     static const std::string text = [] {
         Document doc;
-        fill(doc);
+        fillBenchProgram(doc);
         return writeProgram(doc, settings(), "/prog/BENCH.KR2");
     }();
     return text;
@@ -79,7 +40,7 @@ const std::string& programText()
 void BM_WriteProgram(benchmark::State& state)
 {
     Document doc;
-    fill(doc);
+    fillBenchProgram(doc);
     const ProgramSettings s = settings();
     std::size_t bytes = 0;
     for (auto _ : state) {
@@ -112,7 +73,7 @@ BENCHMARK(BM_ReadProgram)->Unit(benchmark::kMillisecond);
 void BM_RoundTrip(benchmark::State& state)
 {
     Document doc;
-    fill(doc);
+    fillBenchProgram(doc);
     Document copy;
     for (auto _ : state) {
         const std::string bytes = encodeFileText(writeProgram(doc, settings(), "/prog/BENCH.KR2"));
@@ -132,7 +93,7 @@ void BM_SaveAndOpen(benchmark::State& state)
     std::filesystem::create_directories(dir);
     const std::filesystem::path file = dir / "BENCH.KR2";
     Document doc;
-    fill(doc);
+    fillBenchProgram(doc);
     Document loaded;
     for (auto _ : state) {
         ProgramSettings s = settings();

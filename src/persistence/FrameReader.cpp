@@ -67,14 +67,9 @@ class Before {
 
 bool readFrameBody(Document& doc, ReadSteps& steps, const FramePlacement& placement, FrameReadResult& result)
 {
-    Tok code = steps.nextSection();
-    if (code == Tok::VERSION) {
-        const auto version = steps.integer("Fehlerhafte SPS_Datei(no FileVersion)");
-        if (!version)
-            return false;
-        result.fileVersion = *version;
-        code = steps.nextSection();
-    }
+    Tok code = steps.firstSectionAfterVersion(result.fileVersion);
+    if (!steps.ok())
+        return false;
 
     GridPoint origin;
     if (placement.kind != FramePlacement::Kind::InPlace) {

@@ -248,14 +248,9 @@ bool readAll(Document& doc, ProgramSettings& settings, ReadSteps& steps, ReadRes
     Reporter& reporter = doc.reporter();
     doc.setScroll(0, 0);
 
-    Tok code = steps.nextSection();
-    if (code == Tok::VERSION) {
-        const auto version = steps.integer("Fehlerhafte SPS_Datei(no FileVersion)");
-        if (!version)
-            return false;
-        result.fileVersion = *version;
-        code = steps.nextSection();
-    }
+    Tok code = steps.firstSectionAfterVersion(result.fileVersion);
+    if (!steps.ok())
+        return false;
     reporter.log("File-Version= " + std::to_string(result.fileVersion));
 
     if (code != Tok::SPSFILE) {

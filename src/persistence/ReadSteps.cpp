@@ -59,6 +59,18 @@ Tok ReadSteps::nextSection()
     }
 }
 
+Tok ReadSteps::firstSectionAfterVersion(int& version)
+{
+    const Tok code = nextSection();
+    if (code != Tok::VERSION)
+        return code;
+    const auto number = integer("Fehlerhafte SPS_Datei(no FileVersion)");
+    if (!number)
+        return Tok::End;
+    version = *number;
+    return nextSection();
+}
+
 bool ReadSteps::section(Tok code, std::string_view message)
 {
     if (!ok_)

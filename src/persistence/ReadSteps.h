@@ -40,6 +40,10 @@ class ReadSteps {
     // Skips tokens up to and including the next "(" and returns the code of the token
     // after it (End when there is none).
     Tok nextSection();
+    // The first section after a file's head: an optional "VERSION n" section, whose
+    // number goes to version, then the code of the section after it. End when the
+    // version is not a number.
+    Tok firstSectionAfterVersion(int& version);
     // The next token must be a word that reads as a whole number within the limits.
     std::optional<int> integer(std::string_view message, int lowest = -1'000'000, int highest = 1'000'000);
     // The next token must be the word "0" or "1".

@@ -61,8 +61,9 @@ void EditCommands::repaint()
     haupt_.view_.redisplay();
 }
 
-void EditCommands::frameChanged()
+void EditCommands::setSelectState(SelectState state)
 {
+    state_ = state;
     haupt_.context_.frameSelected = state_ == SelectState::Selected || state_ == SelectState::Moving;
     haupt_.refreshMenus();
 }
@@ -156,8 +157,7 @@ bool EditCommands::restoreSnapshot(const std::string& text, bool asLoaded)
         if (projectInfoRefresh)
             projectInfoRefresh();
     }
-    state_ = SelectState::None;
-    frameChanged();
+    setSelectState(SelectState::None);
     updateCaption();
     repaint();
     return ok;
@@ -178,8 +178,7 @@ void EditCommands::clearSelectFrame()
         return;
     haupt_.document_.clearSelection();
     clearTextSelection(haupt_.document_);
-    state_ = SelectState::None;
-    frameChanged();
+    setSelectState(SelectState::None);
     repaint();
 }
 
@@ -213,8 +212,7 @@ void EditCommands::press(const MouseEvent& event)
         }
         doc.clearSelection();
         clearTextSelection(doc);
-        state_ = SelectState::None;
-        frameChanged();
+        setSelectState(SelectState::None);
     }
     if (state_ != SelectState::None)
         return;
@@ -342,13 +340,12 @@ void EditCommands::release(const MouseEvent& event)
     Document& doc = haupt_.document_;
     if (state_ == SelectState::Drawing) {
         if (rect_.width() <= 1 && rect_.height() <= 1) {
-            state_ = SelectState::None;
+            setSelectState(SelectState::None);
         } else {
-            state_ = SelectState::Selected;
             doc.selectInRect(rect_.left, rect_.top, rect_.right, rect_.bottom);
             selectTextsInRect(doc, rect_.left, rect_.top, rect_.right, rect_.bottom);
+            setSelectState(SelectState::Selected);
         }
-        frameChanged();
         repaint();
     } else if (state_ == SelectState::Moving) {
         state_ = SelectState::Selected;
@@ -419,8 +416,7 @@ void EditCommands::cut()
     // clipboardText leaves the selection of the shown sheet as it was.
     storeUndo();
     deleteSelected();
-    state_ = SelectState::None;
-    frameChanged();
+    setSelectState(SelectState::None);
     repaint();
 }
 
@@ -430,8 +426,7 @@ void EditCommands::deleteSelection()
         return;
     if (!haupt_.dialogs_.askYesNo(tx("LOESCHEN ?")))
         return;
-    state_ = SelectState::None;
-    frameChanged();
+    setSelectState(SelectState::None);
     storeUndo();
     deleteSelected();
     repaint();
@@ -454,9 +449,8 @@ void EditCommands::paste(PixelPoint mouse)
     }
     undo_->PutProject(before);
     rect_ = *result.rect;
-    state_ = SelectState::Selected;
     haupt_.document_.renumber();
-    frameChanged();
+    setSelectState(SelectState::Selected);
     repaint();
 }
 
@@ -556,8 +550,7 @@ void EditCommands::deletePage()
     doc.removeSheet(page);
     const Sheet& shown = doc.sheet(doc.currentSheet());
     doc.setScroll(shown.viewX * doc.zoom(), shown.viewY * doc.zoom());
-    state_ = SelectState::None;
-    frameChanged();
+    setSelectState(SelectState::None);
     updateCaption();
     repaint();
 }

@@ -174,7 +174,8 @@ class EditCommands {
   private:
     int currentPage() const;
     bool editable() const;
-    void frameChanged();
+    // The select state, with the frame flag the menus read.
+    void setSelectState(SelectState state);
     void repaint();
     void autoScroll(PixelPoint mouse, bool drawing);
     void deleteSelected();

@@ -28,9 +28,8 @@ void EditCommands::loadFrame(PixelPoint mouse)
     if (result.ok && result.rect) {
         // The inserted objects stay framed, for the user to move them.
         rect_ = *result.rect;
-        state_ = SelectState::Selected;
         haupt_.document_.renumber();
-        frameChanged();
+        setSelectState(SelectState::Selected);
     }
     repaint();
 }

@@ -93,8 +93,7 @@ bool EditCommands::openSubProcess(TKiste& block)
     h.state_.setCycleTime(cycleTime);
     if (projectInfoRefresh)
         projectInfoRefresh();
-    state_ = SelectState::None;
-    frameChanged();
+    setSelectState(SelectState::None);
     updateCaption();
     repaint();
     return true;
@@ -137,7 +136,7 @@ bool EditCommands::Zurueck_SubProc(bool ask)
     const std::optional<std::string> snapshot = undo_->GetProject();
     if (!snapshot) {
         h.reporter_.box(tx("Undo nicht moeglich"));
-        frameChanged();
+        setSelectState(state_);
         return false;
     }
     const bool restored = restoreSnapshot(*snapshot, true);

@@ -589,8 +589,9 @@ TEST_F(EditFixture, CommandsThatClearTheMessageWindow)
     for (const Case& c : cases) {
         addBlock(13, 1, 4, 4);
         frame({2, 2}, {10, 10});
-        if (std::string(c.what) == "return from a macro")
+        if (std::string(c.what) == "return from a macro") {
             ASSERT_TRUE(haupt.KisteExpand(*macro));
+        }
         haupt.reporter().log("alte Meldung");
         ASSERT_FALSE(view.messages.empty());
         c.command(*this);
